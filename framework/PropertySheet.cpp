@@ -1,0 +1,176 @@
+#include "framework/PropertySheet.h"
+
+#include <exception>
+#include <utility>
+
+namespace fw {
+
+namespace {
+// The sheet being created: PropertySheet's callback carries no user data.
+thread_local CPropertySheet* t_creatingSheet = nullptr;
+
+std::string LoadStringText(UINT id) {
+    const char* text = nullptr;
+    // With a zero buffer size LoadString hands out a pointer to the resource itself.
+    const int length = LoadStringA(GetModuleHandleA(nullptr), id,
+                                   reinterpret_cast<LPSTR>(&text), 0);
+    return length > 0 && text ? std::string(text, static_cast<size_t>(length)) : std::string();
+}
+} // namespace
+
+CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId) {
+    m_psp.dwSize = sizeof m_psp;
+    m_psp.dwFlags = PSP_HASHELP;
+    m_psp.hInstance = GetModuleHandleA(nullptr);
+    m_psp.pszTemplate = MAKEINTRESOURCEA(templateId);
+    m_psp.pfnDlgProc = PageProc;
+    m_psp.lParam = reinterpret_cast<LPARAM>(this);
+}
+
+INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT msg, WPARAM, LPARAM lParam) {
+    if (msg != WM_INITDIALOG)
+        return FALSE;
+    auto* page = reinterpret_cast<CPropertyPage*>(reinterpret_cast<PROPSHEETPAGEA*>(lParam)->lParam);
+    page->m_activatedBefore = false;
+    return page->AttachAtInitDialog(hwnd);
+}
+
+BOOL CPropertyPage::OnSetActive() {
+    if (std::exchange(m_activatedBefore, true))
+        UpdateData(FALSE);
+    return TRUE;
+}
+
+BOOL CPropertyPage::OnKillActive() {
+    return UpdateData(TRUE);
+}
+
+LRESULT CPropertyPage::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NOTIFY) {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        // Only the page's own sheet speaks PSN_ to it.
+        if (header.hwndFrom == GetParent() && header.code >= PSN_LAST && header.code <= PSN_FIRST)
+            return OnSheetNotify(header);
+    }
+    return CDialog::WindowProc(msg, wParam, lParam);
+}
+
+LRESULT CPropertyPage::OnSheetNotify(const NMHDR& header) {
+    switch (header.code) {
+    case PSN_SETACTIVE:
+        return OnSetActive() ? 0 : -1;
+    case PSN_KILLACTIVE:
+        return OnKillActive() ? FALSE : TRUE;
+    case PSN_WIZBACK:
+        return OnWizardBack();
+    case PSN_WIZNEXT:
+        return OnWizardNext();
+    case PSN_WIZFINISH:
+        return OnWizardFinish() ? FALSE : TRUE;
+    case PSN_QUERYCANCEL:
+        return OnQueryCancel() ? FALSE : TRUE;
+    case PSN_RESET:
+        OnReset();
+        return 0;
+    case PSN_HELP:
+        if (m_sheet)
+            m_sheet->WinHelp(0, HELP_CONTEXT);
+        return 0;
+    default:
+        return Default();
+    }
+}
+
+CPropertySheet::CPropertySheet(UINT captionId, HWND parent, UINT startPage)
+    : m_caption(LoadStringText(captionId)), m_parent(parent), m_startPage(startPage) {}
+
+void CPropertySheet::AddPage(CPropertyPage* page) {
+    page->m_sheet = this;
+    m_pages.push_back(page);
+}
+
+CPropertyPage* CPropertySheet::GetPage(int index) const {
+    return index >= 0 && index < GetPageCount() ? m_pages[static_cast<size_t>(index)] : nullptr;
+}
+
+void CPropertySheet::BuildPropPageArray() {
+    m_pageDescs.clear();
+    for (CPropertyPage* page : m_pages)
+        m_pageDescs.push_back(page->m_psp);
+}
+
+INT_PTR CPropertySheet::DoModal() {
+    return Run(0, m_parent);
+}
+
+HWND CPropertySheet::Create(HWND parent) {
+    return reinterpret_cast<HWND>(Run(PSH_MODELESS, parent));
+}
+
+INT_PTR CPropertySheet::Run(DWORD extraFlags, HWND parent) {
+    BuildPropPageArray();
+    PROPSHEETHEADERA header{};
+    header.dwSize = sizeof header;
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | m_dwFlags | extraFlags;
+    header.hwndParent = parent;
+    header.hInstance = GetModuleHandleA(nullptr);
+    header.pszCaption = m_caption.c_str();
+    header.nPages = static_cast<UINT>(m_pageDescs.size());
+    header.nStartPage = m_startPage;
+    header.ppsp = m_pageDescs.data();
+    header.pfnCallback = SheetCallback;
+    t_creatingSheet = this;
+    const INT_PTR result = PropertySheetA(&header);
+    t_creatingSheet = nullptr;
+    return result;
+}
+
+int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT msg, LPARAM) {
+    if (msg != PSCB_INITIALIZED || !t_creatingSheet)
+        return 0;
+    CPropertySheet* sheet = std::exchange(t_creatingSheet, nullptr);
+    if (!sheet->SubclassWindow(hwnd))
+        return 0;
+    try {
+        sheet->OnInitDialog();
+    } catch (const std::exception& e) {
+        ReportUnhandledException(e.what());
+    } catch (...) {
+        ReportUnhandledException("CPropertySheet::OnInitDialog");
+    }
+    return 0;
+}
+
+bool CPropertySheet::IsClosed() const {
+    return !m_hWnd || !SendMessage(PSM_GETCURRENTPAGEHWND);
+}
+
+BOOL CPropertySheet::SetActivePage(int index) {
+    return static_cast<BOOL>(SendMessage(PSM_SETCURSEL, static_cast<WPARAM>(index), 0));
+}
+
+int CPropertySheet::GetActiveIndex() const {
+    if (!m_hWnd)
+        return static_cast<int>(m_startPage);
+    const auto page = static_cast<WPARAM>(SendMessage(PSM_GETCURRENTPAGEHWND));
+    return static_cast<int>(SendMessage(PSM_HWNDTOINDEX, page));
+}
+
+void CPropertySheet::WinHelp(DWORD_PTR, UINT) {}
+
+LRESULT CPropertySheet::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_COMMAND:
+        if (OnCommand(wParam, lParam))
+            return 0;
+        break;
+    case WM_HELP:
+        WinHelp(0, HELP_CONTEXT);
+        return TRUE;
+    default:
+        break;
+    }
+    return Default();
+}
+
+} // namespace fw

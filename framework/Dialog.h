@@ -42,7 +42,6 @@ class CDialog : public CWnd {
 
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-
     UINT m_templateId;
     HWND m_parent;
 };

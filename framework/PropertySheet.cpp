@@ -1,5 +1,7 @@
 #include "framework/PropertySheet.h"
 
+#include "framework/ResourceText.h"
+
 #include <exception>
 #include <utility>
 
@@ -9,13 +11,6 @@ namespace {
 // The sheet being created: PropertySheet's callback carries no user data.
 thread_local CPropertySheet* t_creatingSheet = nullptr;
 
-std::string LoadStringText(UINT id) {
-    const char* text = nullptr;
-    // With a zero buffer size LoadString hands out a pointer to the resource itself.
-    const int length = LoadStringA(GetModuleHandleA(nullptr), id,
-                                   reinterpret_cast<LPSTR>(&text), 0);
-    return length > 0 && text ? std::string(text, static_cast<size_t>(length)) : std::string();
-}
 } // namespace
 
 CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId) {
@@ -30,7 +25,8 @@ CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId) {
 INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT msg, WPARAM, LPARAM lParam) {
     if (msg != WM_INITDIALOG)
         return FALSE;
-    auto* page = reinterpret_cast<CPropertyPage*>(reinterpret_cast<PROPSHEETPAGEA*>(lParam)->lParam);
+    auto* page =
+        reinterpret_cast<CPropertyPage*>(reinterpret_cast<PROPSHEETPAGEA*>(lParam)->lParam);
     page->m_activatedBefore = false;
     return page->AttachAtInitDialog(hwnd);
 }
@@ -82,7 +78,7 @@ LRESULT CPropertyPage::OnSheetNotify(const NMHDR& header) {
 }
 
 CPropertySheet::CPropertySheet(UINT captionId, HWND parent, UINT startPage)
-    : m_caption(LoadStringText(captionId)), m_parent(parent), m_startPage(startPage) {}
+    : m_caption(LoadResourceString(captionId)), m_parent(parent), m_startPage(startPage) {}
 
 void CPropertySheet::AddPage(CPropertyPage* page) {
     page->m_sheet = this;

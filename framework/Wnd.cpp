@@ -92,16 +92,15 @@ bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
         return false;
     if (!className)
         className = PlainWindowClass();
-    HMENU menuOrId = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id))
-                                        : nullptr;
+    HMENU menuOrId =
+        (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
     HHOOK hook = SetWindowsHookExA(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
     if (!hook)
         return false;
     t_pendingObject = this;
-    HWND hwnd = CreateWindowExA(exStyle, className, windowName ? windowName : "", style,
-                                rect.left, rect.top, rect.right - rect.left,
-                                rect.bottom - rect.top, parent, menuOrId,
-                                GetModuleHandleA(nullptr), param);
+    HWND hwnd = CreateWindowExA(exStyle, className, windowName ? windowName : "", style, rect.left,
+                                rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                                menuOrId, GetModuleHandleA(nullptr), param);
     t_pendingObject = nullptr;
     UnhookWindowsHookEx(hook);
     if (hwnd && m_hWnd != hwnd)

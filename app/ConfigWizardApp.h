@@ -1,0 +1,25 @@
+#pragma once
+// ConfigWizardApp: the program's application object. It owns the configuration record for the
+// whole run, opens the configuration store before any window exists, and runs the one
+// property sheet modally; when the sheet closes, the program ends.
+#include <memory>
+
+#include "config/ServerConfig.h"
+#include "framework/WinApp.h"
+
+class CVPropertySheet;
+
+class ConfigWizardApp : public fw::CWinApp {
+  public:
+    // Opens the store on the floppy file: the "Warning" box, when the floppy has no
+    // configuration, appears here, before any window.
+    explicit ConfigWizardApp(const std::string& floppyPath);
+    ~ConfigWizardApp() override;
+
+    // Runs the sheet and returns FALSE, so the program ends without a message loop.
+    BOOL InitInstance() override;
+
+    // The sheet while it runs; null before and after.
+    CVPropertySheet* m_sheet = nullptr;
+    ServerConfig m_config;
+};

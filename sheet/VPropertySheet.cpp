@@ -1,0 +1,252 @@
+#include "sheet/VPropertySheet.h"
+
+#include "app/AboutDialog.h"
+#include "config/ConfigStore.h"
+#include "framework/DialogTemplate.h"
+#include "framework/ResourceText.h"
+#include "resources/resource.h"
+
+namespace {
+// The wizard frame's buttons (comctl32's own ids).
+constexpr int ID_WIZBACK = 0x3023;
+constexpr int ID_WIZNEXT = 0x3024;
+constexpr int ID_WIZFINISH = 0x3025;
+// The page icon keeps its size whatever the font.
+constexpr int kIconPixels = 32;
+
+int Width(const RECT& r) {
+    return r.right - r.left;
+}
+int Height(const RECT& r) {
+    return r.bottom - r.top;
+}
+
+struct FontMeasure {
+    int charWidth;
+    int lineHeight;
+};
+
+FontMeasure MeasureFont(HDC dc, HFONT font) {
+    fw::SelectObjectGuard selected(dc, font);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    return {metrics.tmAveCharWidth, metrics.tmHeight + metrics.tmExternalLeading};
+}
+
+// Scales between two font measures; the product comes first and the division truncates.
+// A zero measure (a font that cannot be measured) leaves values unscaled.
+class FontScaler {
+  public:
+    FontScaler(const FontMeasure& from, const FontMeasure& to) : m_from(from), m_to(to) {}
+    int X(int v) const { return Scale(v, m_to.charWidth, m_from.charWidth); }
+    int Y(int v) const { return Scale(v, m_to.lineHeight, m_from.lineHeight); }
+
+  private:
+    static int Scale(int v, int to, int from) { return from == 0 || to == 0 ? v : v * to / from; }
+    FontMeasure m_from;
+    FontMeasure m_to;
+};
+
+// A rectangle in screen coordinates, converted to the client coordinates of window.
+RECT ScreenToClientRect(HWND window, RECT rect) {
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void MoveTo(HWND window, const RECT& rect) {
+    MoveWindow(window, rect.left, rect.top, Width(rect), Height(rect), TRUE);
+}
+} // namespace
+
+CVPropertySheet::~CVPropertySheet() = default;
+
+CVPropertyPage* CVPropertySheet::PageAt(int index) const {
+    return index >= 0 && index < static_cast<int>(m_pageTable.size())
+               ? m_pageTable[static_cast<size_t>(index)].get()
+               : nullptr;
+}
+
+void CVPropertySheet::AddVPage(std::unique_ptr<CVPropertyPage> page) {
+    const auto slot = static_cast<size_t>(GetPageCount());
+    AddPage(page.get());
+    m_pageTable.at(slot) = std::move(page);
+}
+
+void CVPropertySheet::SetIncludedRange(int first, int last, int flag) {
+    for (int i = first; i <= last; ++i)
+        if (CVPropertyPage* page = PageAt(i))
+            page->SetIncluded(flag);
+}
+
+void CVPropertySheet::GoNext() {
+    int i = GetActiveIndex();
+    if (CVPropertyPage* page = PageAt(i))
+        page->StoreValues();
+    const int count = GetPageCount();
+    do {
+        ++i;
+    } while (i < count && !PageAt(i)->IsIncluded());
+    if (i >= count)
+        return;
+    UpdateWizardButtons(i);
+    ShowPage(i);
+}
+
+void CVPropertySheet::GoBack() {
+    int i = GetActiveIndex();
+    if (CVPropertyPage* page = PageAt(i))
+        page->StoreValues();
+    do {
+        --i;
+    } while (i > 0 && !PageAt(i)->IsIncluded());
+    if (i < 0)
+        return;
+    UpdateWizardButtons(i);
+    ShowPage(i);
+}
+
+void CVPropertySheet::StartWizard() {
+    LoadConfiguration(m_config);
+    SetIncludedRange(0, GetPageCount() - 2, 1);
+    GoNext();
+}
+
+void CVPropertySheet::StartEditor() {
+    LoadConfiguration(m_config);
+    SetIncludedRange(1, GetPageCount() - 2, 0);
+    GoNext();
+}
+
+void CVPropertySheet::ReturnToWelcome() {
+    ShowPage(0);
+    SetIncludedRange(0, GetPageCount() - 2, 1);
+    UpdateWizardButtons(0);
+    ShowPage(0);
+}
+
+BOOL CVPropertySheet::ShowPage(int index) {
+    const BOOL shown = SetActivePage(index);
+    PostMessage(WM_RESIZEPAGE);
+    return shown;
+}
+
+void CVPropertySheet::UpdateWizardButtons(int index) {
+    const int count = GetPageCount();
+    if (index == count - 1 || index == count - 2) {
+        PostMessage(PSM_SETWIZBUTTONS, 0, PSWIZB_BACK | PSWIZB_FINISH);
+        if (HWND finish = GetDlgItem(ID_WIZFINISH))
+            ::SetWindowTextA(finish, fw::LoadResourceString(IDS_FINISH).c_str());
+    } else if (index == 0) {
+        PostMessage(PSM_SETWIZBUTTONS, 0, 0);
+    } else {
+        PostMessage(PSM_SETWIZBUTTONS, 0, PSWIZB_BACK | PSWIZB_NEXT);
+    }
+}
+
+void CVPropertySheet::WinHelp(DWORD_PTR, UINT) {
+    AboutDialog about;
+    about.DoModal();
+}
+
+BOOL CVPropertySheet::OnCommand(WPARAM wParam, LPARAM) {
+    const int id = LOWORD(wParam);
+    if (id == ID_WIZBACK || id == ID_WIZNEXT)
+        PostMessage(WM_RESIZEPAGE);
+    return FALSE;
+}
+
+void CVPropertySheet::BuildPropPageArray() {
+    fw::CPropertySheet::BuildPropPageArray();
+    fw::DialogFont font;
+    if (CVPropertyPage* first = PageAt(0);
+        first && fw::ReadDialogTemplateFont(first->TemplateId(), font))
+        m_pageFont.CreatePointFont(font.pointSize * 10, font.face);
+}
+
+BOOL CVPropertySheet::OnInitDialog() {
+    const int active = GetActiveIndex();
+    ApplyPageFont(m_hWnd);
+    for (int i = 0; i < GetPageCount(); ++i) {
+        SetActivePage(i);
+        ApplyPageFont(PageAt(i)->m_hWnd);
+    }
+    SetActivePage(active);
+
+    ShowWindow(reinterpret_cast<HWND>(SendMessage(PSM_GETTABCONTROL)), SW_HIDE);
+    m_pageRect = GetClientRect();
+    RECT back{};
+    ::GetWindowRect(GetDlgItem(ID_WIZBACK), &back);
+    m_pageRect.bottom = ScreenToClientRect(m_hWnd, back).top - 2;
+    PlaceActivePage();
+
+    if (HWND help = GetDlgItem(IDHELP))
+        ::SetWindowTextA(help, fw::LoadResourceString(IDS_ABOUT_BUTTON).c_str());
+    ::SetWindowTextA(GetDlgItem(IDCANCEL), fw::LoadResourceString(IDS_QUIT_ON_WELCOME).c_str());
+    return TRUE;
+}
+
+// Scales the window and its children from their font to the page font, about the window's
+// centre, and gives them the page font.
+void CVPropertySheet::ApplyPageFont(HWND window) {
+    if (!window || !m_pageFont.GetSafeHandle())
+        return;
+    const auto currentFont = reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
+    FontScaler scale = [&] {
+        fw::ClientDC dc(window);
+        return FontScaler(MeasureFont(dc, currentFont), MeasureFont(dc, m_pageFont));
+    }();
+
+    RECT frame{}, client{};
+    ::GetWindowRect(window, &frame);
+    ::GetClientRect(window, &client);
+    const int clientWidth = scale.X(Width(client));
+    const int clientHeight = scale.Y(Height(client));
+    RECT placed{};
+    placed.left = frame.left - (clientWidth - Width(client)) / 2;
+    placed.top = frame.top - (clientHeight - Height(client)) / 2;
+    placed.right = placed.left + clientWidth + (Width(frame) - Width(client));
+    placed.bottom = placed.top + clientHeight + (Height(frame) - Height(client));
+    if (HWND parent = ::GetParent(window); parent && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD))
+        placed = ScreenToClientRect(parent, placed);
+    MoveTo(window, placed);
+
+    const auto font = reinterpret_cast<WPARAM>(m_pageFont.GetSafeHandle());
+    ::SendMessageA(window, WM_SETFONT, font, TRUE);
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        ::SendMessageA(child, WM_SETFONT, font, TRUE);
+        RECT rect{};
+        ::GetWindowRect(child, &rect);
+        if (lstrcmpiA(fw::GetClassNameOf(child).c_str(), "ComboBox") == 0) {
+            RECT dropped{};
+            ::SendMessageA(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+            rect.right = dropped.right;
+            rect.bottom = dropped.bottom;
+        }
+        rect = ScreenToClientRect(window, rect);
+        RECT scaled{scale.X(rect.left), scale.Y(rect.top), scale.X(rect.right),
+                    scale.Y(rect.bottom)};
+        if (GetDlgCtrlID(child) == IDC_PAGE_ICON) {
+            scaled.right = scaled.left + kIconPixels;
+            scaled.bottom = scaled.top + kIconPixels;
+        }
+        MoveTo(child, scaled);
+    }
+}
+
+void CVPropertySheet::PlaceActivePage() {
+    if (CVPropertyPage* page = PageAt(GetActiveIndex()); page && page->m_hWnd)
+        MoveTo(page->m_hWnd, m_pageRect);
+}
+
+LRESULT CVPropertySheet::OnResizePage() {
+    PlaceActivePage();
+    const UINT quit = GetActiveIndex() == 0 ? IDS_QUIT_ON_WELCOME : IDS_QUIT;
+    ::SetWindowTextA(GetDlgItem(IDCANCEL), fw::LoadResourceString(quit).c_str());
+    return 0;
+}
+
+LRESULT CVPropertySheet::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_RESIZEPAGE)
+        return OnResizePage();
+    return fw::CPropertySheet::WindowProc(msg, wParam, lParam);
+}

@@ -1,0 +1,25 @@
+#include "pages/genericcombo.h"
+
+#include "resources/resource.h"
+
+genericcombo::genericcombo(UINT templateId) : CVPropertyPage(templateId) {}
+
+void genericcombo::DoDataExchange(fw::CDataExchange* pDX) {
+    fw::DDX_CBString(pDX, IDC_CHOICE, m_value);
+}
+
+BOOL genericcombo::OnSetActive() {
+    m_value = *m_field;
+    UpdateData(FALSE);
+    return CVPropertyPage::OnSetActive();
+}
+
+BOOL genericcombo::OnKillActive() {
+    StoreValues();
+    return fw::CPropertyPage::OnKillActive();
+}
+
+void genericcombo::StoreValues() {
+    UpdateData(TRUE);
+    *m_field = m_value;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// genericcombo: edits one text field of the configuration record through drop-down list 1010,
+// whose items the dialog template supplies.
+#include <string>
+
+#include "sheet/VPropertyPage.h"
+
+class genericcombo : public CVPropertyPage {
+  public:
+    explicit genericcombo(UINT templateId);
+
+    const char* GetRuntimeClassName() const override { return "genericcombo"; }
+
+    // The sheet binds the page right after constructing it: the record field it edits.
+    void SetField(std::string* field) { m_field = field; }
+
+    // Selects the first item that begins with the field's text, without regard to case; a
+    // text that begins no item leaves the selection as it was.
+    BOOL OnSetActive() override;
+    // Stores the selection, then runs the validating exchange.
+    BOOL OnKillActive() override;
+    // Copies the selected item's text (empty when none is selected) into the field.
+    void StoreValues() override;
+
+  protected:
+    void DoDataExchange(fw::CDataExchange* pDX) override;
+
+  private:
+    std::string* m_field = nullptr;
+    std::string m_value;
+};

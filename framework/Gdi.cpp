@@ -49,6 +49,11 @@ void CFont::DeleteObject() {
     m_font = nullptr;
 }
 
+void CFont::Attach(HFONT font) {
+    DeleteObject();
+    m_font = font;
+}
+
 HFONT CFont::Detach() {
     return std::exchange(m_font, nullptr);
 }

@@ -22,6 +22,8 @@ class CFont {
     bool CreatePointFontIndirect(const LOGFONT& logFont, HDC dc = nullptr);
     bool CreateFontIndirect(const LOGFONT& logFont);
     void DeleteObject();
+    // Takes over a font handle (deleting the font held before); Detach gives it back.
+    void Attach(HFONT font);
     HFONT Detach();
     HFONT GetSafeHandle() const { return m_font; }
     operator HFONT() const { return m_font; }

@@ -147,8 +147,8 @@ LRESULT CWnd::Default() {
 LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                     DWORD_PTR refData) {
     auto* self = reinterpret_cast<CWnd*>(refData);
-    const Message outer = self->m_current;
-    self->m_current = {msg, wParam, lParam};
+    const Message outer = std::exchange(self->m_current, Message{msg, wParam, lParam});
+    ++self->m_messageDepth;
     LRESULT result = 0;
     try {
         result = self->WindowProc(msg, wParam, lParam);
@@ -158,10 +158,15 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
         ReportUnhandledException("unknown exception");
     }
     self->m_current = outer;
+    --self->m_messageDepth;
     if (msg == WM_NCDESTROY && self->m_hWnd == hwnd) {
         self->Detach();
-        self->OnFinalMessage(hwnd);
+        self->m_finalMessagePending = true;
     }
+    // OnFinalMessage may delete the object: only the outermost of its messages calls it, as
+    // the last thing that touches the object (a handler may destroy its own window).
+    if (self->m_messageDepth == 0 && std::exchange(self->m_finalMessagePending, false))
+        self->OnFinalMessage(hwnd);
     return result;
 }
 

@@ -59,7 +59,8 @@ class CWnd {
     // Runs the window's original procedure with the message being handled.
     LRESULT Default();
     // Called once the window's last message (WM_NCDESTROY) has been handled and the object
-    // detached. An object that owns itself deletes itself here.
+    // detached, and every message handler of the object has returned. An object that owns
+    // itself deletes itself here.
     virtual void OnFinalMessage(HWND) {}
 
   private:
@@ -73,6 +74,9 @@ class CWnd {
         LPARAM lParam;
     };
     Message m_current{};
+    // Messages of this object being handled, nested ones included.
+    int m_messageDepth = 0;
+    bool m_finalMessagePending = false;
     bool m_ownsWindow = false;
 };
 

@@ -18,6 +18,11 @@ INT_PTR CDialog::DoModal() {
                            ModalDialogProc, reinterpret_cast<LPARAM>(this));
 }
 
+INT_PTR CDialog::DoModalIndirect(const DLGTEMPLATE* dialogTemplate) {
+    return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), dialogTemplate, m_parent,
+                                   ModalDialogProc, reinterpret_cast<LPARAM>(this));
+}
+
 INT_PTR CDialog::AttachAtInitDialog(HWND hwnd) {
     if (!SubclassWindow(hwnd))
         return TRUE;

@@ -16,6 +16,8 @@ class CDialog : public CWnd {
     // Runs the dialog modally; returns the value given to EndDialog, or -1 when the dialog
     // could not be created.
     INT_PTR DoModal();
+    // The same from a template in memory (one built at run time) instead of the template id.
+    INT_PTR DoModalIndirect(const DLGTEMPLATE* dialogTemplate);
     void EndDialog(INT_PTR result) const { ::EndDialog(m_hWnd, result); }
 
     // saveAndValidate TRUE copies the controls into the members and validates them; FALSE

@@ -1,0 +1,53 @@
+#pragma once
+// Drives real windows the way a person would, from the test's own (user-interface) thread:
+// messages are pumped here, and work that must happen inside a modal loop is scheduled on a
+// thread timer rather than on a second thread.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace test {
+
+// Dispatches every waiting message of this thread, and the messages they cause.
+void PumpMessages();
+// Pumps messages until condition holds or timeoutMs has passed; returns the last result.
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+
+// Runs action from whatever message loop this thread is in (DoModal, PropertySheet, a
+// message box) once delayMs has passed.
+void RunFromMessageLoop(std::function<void()> action, UINT delayMs = 0);
+
+// A person can use a control only when it is both visible and enabled.
+bool IsUsable(HWND control);
+
+// Clicks a button (BM_CLICK) if it is usable, then pumps; returns whether it clicked.
+bool Click(HWND button);
+// The wizard frame's button for PSBTN_BACK, PSBTN_NEXT, PSBTN_FINISH, PSBTN_CANCEL or
+// PSBTN_HELP, or null.
+HWND WizardButton(HWND sheet, int psbtn);
+// Presses a wizard button (PSM_PRESSBUTTON) only when it is usable, then pumps; returns
+// whether it pressed. comctl32 would act on a disabled or hidden button; a person cannot.
+bool PressWizardButton(HWND sheet, int psbtn);
+
+// Types text into a control, one WM_CHAR per character.
+void TypeChars(HWND control, const std::string& text);
+// A key stroke: WM_KEYDOWN then WM_KEYUP.
+void PressKey(HWND control, UINT virtualKey);
+// Gives a control the focus, as a click or Tab would.
+void Focus(HWND control);
+
+// The first descendant with that control id, or null.
+HWND FindChild(HWND parent, int id);
+// The first descendant of that window class (compared without case), or null.
+HWND FindChildByClass(HWND parent, const std::string& className);
+// A visible top-level window of this thread with that caption, or null.
+HWND FindThreadWindow(const std::string& caption);
+
+// The slot (low 16 bits of the handle) of a freshly made probe GDI object or window. Wine
+// hands out the most recently freed slot first, so across some work the probe's slot climbs
+// with every object that work leaked, and stays within a few slots otherwise.
+unsigned ProbeGdiSlot();
+unsigned ProbeWindowSlot();
+
+} // namespace test

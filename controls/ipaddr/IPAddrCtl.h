@@ -4,6 +4,7 @@
 // its users read the address when they need it.
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 #include "framework/DataExchange.h"
@@ -32,10 +33,23 @@ class CIPAddrCtl;
 // owner.
 class CIPAddrField : public fw::CWnd {
   public:
+    // A field holds at most this many characters; one that holds them all counts as full.
+    static constexpr int kMaxDigits = 3;
+
     CIPAddrCtl* m_owner = nullptr;
 
   protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    LRESULT OnChar(UINT code, LPARAM keyData);
+    LRESULT OnKeyDown(UINT key);
+    // Character index of the caret, found from its position as the edit control reports it.
+    int CaretIndex() const;
+    int TextLength() const;
+    // Sends IDCANCEL to the dialog that holds the control's dialog (a sheet holding a page).
+    // Returns false when the control does not sit in a dialog inside a dialog.
+    bool CancelEnclosingDialog() const;
 };
 
 class CIPAddrCtl : public fw::CWnd {
@@ -58,6 +72,9 @@ class CIPAddrCtl : public fw::CWnd {
     // Field n (1 to 4), or null.
     CIPAddrField* GetField(int n);
 
+    // Codes a field hands to OnChildChar besides the characters Tab, Enter, space and '.'.
+    enum ChildCode : UINT { kLeftAtStart = 37, kRightAtEnd = 39, kFieldFull = 45 };
+
     // Called by the fields for navigation: code 9 Tab, 13 Enter, 32 space, 46 '.', 37 Left at
     // the start, 39 Right at the end, 45 field full.
     void OnChildChar(UINT code, UINT repeatCount, UINT flags, CIPAddrField& sender);
@@ -67,7 +84,39 @@ class CIPAddrCtl : public fw::CWnd {
     void OnFinalMessage(HWND) override;
 
   private:
-    // (the implementation's own members)
+    friend bool RegisterIPAddrClass();
+    // Procedure of the class "IPAddr": attaches a new object on WM_NCCREATE.
+    static LRESULT CALLBACK ClassWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    LRESULT OnCreate(const CREATESTRUCTA& create);
+    void OnSize();
+    LRESULT OnEraseBackground(HDC dc) const;
+    void PaintDots(HDC dc) const;
+    void OnEnable(bool enabled);
+    LRESULT OnSetReadOnly(WPARAM readOnly);
+    void OnSetFont(WPARAM font, LPARAM redraw);
+    void OnSetFocus();
+    LRESULT OnSetAddress(const BYTE* octets);
+    LRESULT OnGetAddress(bool reportErrors, IPAddrResult* result);
+
+    // Focuses field n (1 to 4), selecting its whole text when asked.
+    void FocusField(int n, bool selectAll);
+    // Moves on from a non-empty field n to field n + 1; field 4 and empty fields stay.
+    void MoveToNextField(int n, bool selectAll);
+    void MoveToNeighbourTabStop(bool previous) const;
+    // The field-full range check; false (after telling the operator) when the value is out
+    // of range.
+    bool CheckFullField(CIPAddrField& field);
+    void ShowError(const std::string& text) const;
+
+    std::array<CIPAddrField, 4> m_fields;
+    std::array<RECT, 4> m_fieldRects{};
+    std::array<RECT, 3> m_dotRects{};
+    BOOL m_enabled = TRUE;
+    BOOL m_readOnly = FALSE;
+    BOOL m_noValidate = FALSE;
+    // Set once the window owns the object: it is then freed after the window's last message.
+    bool m_deleteWithWindow = false;
 };
 
 // Registers the window class "IPAddr" that dialog templates name. Returns false on failure.

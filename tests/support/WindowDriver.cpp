@@ -17,20 +17,40 @@ constexpr int kBackButton = 0x3023;
 constexpr int kNextButton = 0x3024;
 constexpr int kFinishButton = 0x3025;
 
-std::map<UINT_PTR, std::function<void()>>& ScheduledActions() {
-    thread_local std::map<UINT_PTR, std::function<void()>> actions;
+constexpr UINT kScheduleIntervalMs = 10;
+
+struct ScheduledAction {
+    std::function<void()> action;
+    std::function<bool()> ready;
+    DWORD deadline;
+};
+
+std::map<UINT_PTR, ScheduledAction>& ScheduledActions() {
+    thread_local std::map<UINT_PTR, ScheduledAction> actions;
     return actions;
 }
 
 void CALLBACK RunScheduledAction(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
     auto found = ScheduledActions().find(timer);
-    if (found == ScheduledActions().end())
+    if (found == ScheduledActions().end()) {
+        KillTimer(nullptr, timer);
         return;
-    std::function<void()> action = std::move(found->second);
-    ScheduledActions().erase(found);
+    }
+    ScheduledAction& scheduled = found->second;
+    const bool timedOut = static_cast<LONG>(GetTickCount() - scheduled.deadline) >= 0;
     // A timer procedure is called by DispatchMessage: nothing may unwind through it.
     try {
+        if (scheduled.ready && !scheduled.ready()) {
+            if (!timedOut)
+                return;
+            ADD_FAILURE() << "a scheduled action never became ready";
+            KillTimer(nullptr, timer);
+            ScheduledActions().erase(found);
+            return;
+        }
+        KillTimer(nullptr, timer);
+        std::function<void()> action = std::move(scheduled.action);
+        ScheduledActions().erase(found);
         action();
     } catch (const std::exception& e) {
         ADD_FAILURE() << "scheduled action threw: " << e.what();
@@ -99,10 +119,11 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
-void RunFromMessageLoop(std::function<void()> action, UINT delayMs) {
-    const UINT_PTR timer = SetTimer(nullptr, 0, delayMs, RunScheduledAction);
+void RunFromMessageLoop(std::function<void()> action, std::function<bool()> ready,
+                        DWORD timeoutMs) {
+    const UINT_PTR timer = SetTimer(nullptr, 0, kScheduleIntervalMs, RunScheduledAction);
     ASSERT_NE(0u, timer) << "SetTimer failed";
-    ScheduledActions()[timer] = std::move(action);
+    ScheduledActions()[timer] = {std::move(action), std::move(ready), GetTickCount() + timeoutMs};
 }
 
 bool IsUsable(HWND control) {

@@ -14,9 +14,12 @@ void PumpMessages();
 // Pumps messages until condition holds or timeoutMs has passed; returns the last result.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
-// Runs action from whatever message loop this thread is in (DoModal, PropertySheet, a
-// message box) once delayMs has passed.
-void RunFromMessageLoop(std::function<void()> action, UINT delayMs = 0);
+// Runs action once from whatever message loop this thread is in (DoModal, PropertySheet, a
+// message box), as soon as ready holds (checked every 10 ms; no ready: at once). A modal loop
+// shows its window only after it started, so an action that needs the window waits for it.
+// When ready does not hold within timeoutMs, the test fails and the action is dropped.
+void RunFromMessageLoop(std::function<void()> action, std::function<bool()> ready = {},
+                        DWORD timeoutMs = 5000);
 
 // A person can use a control only when it is both visible and enabled.
 bool IsUsable(HWND control);

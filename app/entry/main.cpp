@@ -1,10 +1,11 @@
-// Placeholder entry until the application object lands.
-#include "framework/WinApp.h"
+// The program: the "IPAddr" window class is registered during static initialisation, before
+// the application object opens the configuration store (in this order: same translation
+// unit, definition order).
+#include "app/ConfigWizardApp.h"
+#include "config/ConfigStore.h"
+#include "controls/ipaddr/IPAddrCtl.h"
 
 namespace {
-class PlaceholderApp : public fw::CWinApp {
-  public:
-    BOOL InitInstance() override { return FALSE; }
-};
-PlaceholderApp theApp;
+[[maybe_unused]] const bool g_ipAddrClassRegistered = RegisterIPAddrClass();
+ConfigWizardApp theApp(kFloppyConfigPath);
 } // namespace

@@ -27,11 +27,16 @@
 #define IDS_QUIT 103
 #define IDS_ABOUT_BUTTON 104
 #define IDS_FINISH 105
+// The items of the drop-down list on dialog d, in template order: strings IDS_LIST_ITEMS(d) + 0,
+// + 1, ... up to the first id without a string. Each dialog has its own block of 16 ids, so
+// the scheme cannot collide with the strings above (see resources/DropDownItems.h).
+#define IDS_LIST_ITEMS(d) ((d)*16)
 
 // Icon
 #define IDI_APPLICATION_ICON 300
 
 // Controls
+#define IDC_STATIC (-1)
 #define IDC_PAGE_ICON 400
 #define IDC_NOVELL_PSERVER 1001
 #define IDC_NOVELL_SERVER 1002

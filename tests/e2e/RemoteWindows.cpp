@@ -1,0 +1,221 @@
+#include "RemoteWindows.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "HostSystem.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr UINT kReplyTimeoutMs = 5000;
+constexpr int kIpFields = 4;
+
+LRESULT Ask(HWND window, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, msg, wParam, lParam, SMTO_ABORTIFHUNG, kReplyTimeoutMs,
+                             &result))
+        throw DriverError("no answer from window " + ClassOf(window) + " to message " +
+                          std::to_string(msg));
+    return static_cast<LRESULT>(result);
+}
+
+void Post(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!PostMessageA(window, msg, wParam, lParam))
+        throw DriverError("cannot post to window " + ClassOf(window));
+}
+
+LPARAM PointParam(POINT point) {
+    return MAKELPARAM(point.x, point.y);
+}
+
+std::string Describe(HWND window) {
+    return ClassOf(window) + " \"" + TextOrCaption(window) + "\" (id " +
+           std::to_string(GetDlgCtrlID(window)) + ")";
+}
+
+std::vector<std::string> SplitAddress(const std::string& dotted) {
+    std::vector<std::string> parts(1);
+    for (char c : dotted) {
+        if (c == '.')
+            parts.emplace_back();
+        else
+            parts.back() += c;
+    }
+    if (parts.size() != kIpFields)
+        throw DriverError("not a dotted address: " + dotted);
+    return parts;
+}
+
+std::string ComboItem(HWND comboBox, int index) {
+    const LRESULT length = Ask(comboBox, CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+    std::string text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, '\0');
+    const LRESULT copied =
+        Ask(comboBox, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(static_cast<size_t>(std::max<LRESULT>(copied, 0)));
+    return text;
+}
+
+int ComboIndexOf(HWND comboBox, const std::string& item) {
+    const auto count = static_cast<int>(Ask(comboBox, CB_GETCOUNT));
+    for (int i = 0; i < count; ++i)
+        if (ComboItem(comboBox, i) == item)
+            return i;
+    throw DriverError("the list " + Describe(comboBox) + " offers no item \"" + item + "\"");
+}
+
+} // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs)
+            return condition();
+        Sleep(1);
+    }
+    return true;
+}
+
+std::string TextOrCaption(HWND window) {
+    try {
+        return TextOf(window);
+    } catch (const DriverError&) {
+        char caption[256] = {};
+        GetWindowTextA(window, caption, sizeof caption);
+        return caption;
+    }
+}
+
+std::string ClassOf(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string TextOf(HWND window) {
+    const LRESULT length = Ask(window, WM_GETTEXTLENGTH);
+    std::string text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, '\0');
+    const LRESULT copied = Ask(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(static_cast<size_t>(std::max<LRESULT>(copied, 0)));
+    return text;
+}
+
+std::vector<HWND> ChildrenOf(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
+
+HWND ChildWithId(HWND parent, int id) {
+    HWND child = GetDlgItem(parent, id);
+    if (!child)
+        throw DriverError(Describe(parent) + " has no control " + std::to_string(id));
+    return child;
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
+}
+
+void WaitForFocus(HWND window) {
+    // A window that is gone (its program ended) will not get the focus any more.
+    if (!WaitUntil([&] { return FocusOf(window) == window || !IsWindow(window); }) ||
+        !IsWindow(window)) {
+        HWND focus = FocusOf(window);
+        throw DriverError("the focus did not reach " + Describe(window) + "; it is on " +
+                          (focus ? Describe(focus) : std::string("nothing")));
+    }
+}
+
+bool IsUsable(HWND control) {
+    return control && IsWindowVisible(control) && IsWindowEnabled(control);
+}
+
+void Click(HWND button) {
+    if (!IsUsable(button))
+        throw DriverError("cannot click " + Describe(button) + ": hidden or disabled");
+    Post(button, BM_CLICK, 0, 0);
+}
+
+void ClickAt(HWND window, POINT point) {
+    Post(window, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(point));
+    Post(window, WM_LBUTTONUP, 0, PointParam(point));
+}
+
+void TypeChars(HWND window, const std::string& text) {
+    for (char c : text)
+        Post(window, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+void PressKey(HWND window, UINT virtualKey) {
+    Post(window, WM_KEYDOWN, virtualKey, 1);
+    Post(window, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001u));
+}
+
+void ReplaceText(HWND edit, const std::string& text) {
+    ClickAt(edit, {2, 2});
+    WaitForFocus(edit);
+    PressKey(edit, VK_END);
+    TypeChars(edit, std::string(TextOf(edit).size(), '\b') + text);
+    if (!WaitUntil([&] { return TextOf(edit) == text; }))
+        throw DriverError("typed \"" + text + "\" but the box shows " + Describe(edit));
+}
+
+void ChooseListItem(HWND comboBox, const std::string& item) {
+    const int target = ComboIndexOf(comboBox, item);
+    auto current = static_cast<int>(Ask(comboBox, CB_GETCURSEL));
+    if (current < 0) {
+        PressKey(comboBox, VK_HOME);
+        current = 0;
+    }
+    for (; current < target; ++current)
+        PressKey(comboBox, VK_DOWN);
+    for (; current > target; --current)
+        PressKey(comboBox, VK_UP);
+    if (!WaitUntil([&] { return TextOf(comboBox) == item; }))
+        throw DriverError("chose \"" + item + "\" but the list shows " + Describe(comboBox));
+}
+
+void SetChecked(HWND checkBox, bool checked) {
+    const auto wanted = static_cast<LRESULT>(checked ? BST_CHECKED : BST_UNCHECKED);
+    if (Ask(checkBox, BM_GETCHECK) != wanted)
+        Click(checkBox);
+    if (!WaitUntil([&] { return Ask(checkBox, BM_GETCHECK) == wanted; }))
+        throw DriverError("clicked " + Describe(checkBox) + " but its check did not change");
+}
+
+void EnterIpAddress(HWND control, const std::string& dotted) {
+    const std::vector<std::string> parts = SplitAddress(dotted);
+    std::vector<HWND> fields;
+    for (int id = 1; id <= kIpFields; ++id)
+        fields.push_back(ChildWithId(control, id));
+    if (std::find(fields.begin(), fields.end(), FocusOf(control)) == fields.end())
+        ClickAt(fields[0], {2, 2});
+    for (size_t i = 0; i < fields.size(); ++i) {
+        // A field filled up with three digits hands the focus on by itself.
+        WaitForFocus(fields[i]);
+        PressKey(fields[i], VK_END);
+        TypeChars(fields[i], "\b\b\b" + parts[i]);
+        if (i + 1 < fields.size() && parts[i].size() < 3)
+            TypeChars(fields[i], ".");
+    }
+    const bool shown = WaitUntil([&] {
+        for (size_t i = 0; i < fields.size(); ++i)
+            if (TextOf(fields[i]) != parts[i])
+                return false;
+        return true;
+    });
+    if (!shown)
+        throw DriverError("typed " + dotted + " but the address fields show " + TextOf(fields[0]) +
+                          "." + TextOf(fields[1]) + "." + TextOf(fields[2]) + "." +
+                          TextOf(fields[3]));
+}
+
+} // namespace e2e

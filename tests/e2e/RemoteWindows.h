@@ -1,0 +1,59 @@
+#pragma once
+// Reading and driving the windows of another process as a person would: clicks, key strokes
+// and characters arrive as posted messages, the way input reaches a program; what the driver
+// reads (texts, focus, check states) it asks for without changing anything.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// How long one step of a walk may take before the walk counts as stuck.
+constexpr DWORD kStepTimeoutMs = 15000;
+
+// Polls condition until it holds or timeoutMs has passed; returns its last result.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kStepTimeoutMs);
+
+std::string ClassOf(HWND window);
+// The window's text, asked of the window itself (WM_GETTEXT, which Wine carries across
+// processes): an edit control's content, a combo box's selected item, a caption.
+std::string TextOf(HWND window);
+// TextOf, or the caption the system keeps when the window does not answer (a hung program).
+std::string TextOrCaption(HWND window);
+// The direct children of a window, in z-order.
+std::vector<HWND> ChildrenOf(HWND parent);
+// A direct child with that control id; throws when there is none.
+HWND ChildWithId(HWND parent, int id);
+
+// The window that has the keyboard focus in the thread that owns window, or null.
+HWND FocusOf(HWND window);
+// Waits until window has the focus; throws otherwise.
+void WaitForFocus(HWND window);
+
+// A person can use a control only when it is shown and enabled.
+bool IsUsable(HWND control);
+
+// A click on a button (BM_CLICK); throws when the button is hidden or disabled.
+void Click(HWND button);
+// A left click at a point of window's client area.
+void ClickAt(HWND window, POINT point);
+// Characters typed into window, one WM_CHAR each ('\b' is Backspace).
+void TypeChars(HWND window, const std::string& text);
+// One key stroke (WM_KEYDOWN, WM_KEYUP).
+void PressKey(HWND window, UINT virtualKey);
+
+// Clicks into an edit box, clears it with End and Backspace, types text; waits until the box
+// holds exactly that.
+void ReplaceText(HWND edit, const std::string& text);
+// Moves the selection of a drop-down list to item with the arrow keys; waits until it shows.
+void ChooseListItem(HWND comboBox, const std::string& item);
+// Clicks a check box until it shows the wanted state.
+void SetChecked(HWND checkBox, bool checked);
+// Types a dotted address into an IP address control field by field: clicks field 1 unless a
+// field already has the focus, then End, Backspace and the digits in each field, with "."
+// where a field is not filled up. Waits until the four fields show the address.
+void EnterIpAddress(HWND control, const std::string& dotted);
+
+} // namespace e2e

@@ -7,23 +7,10 @@
 
 #include <string>
 
+#include "framework/ResourceText.h"
 #include "resources/resource.h"
 
 namespace resources {
-
-// String resource `id` of the program, or an empty text when there is none.
-inline std::string LoadText(UINT id) {
-    const wchar_t* text = nullptr;
-    // With a zero buffer size LoadStringW points into the resource itself: no length limit.
-    const int length =
-        LoadStringW(GetModuleHandleA(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
-    if (length <= 0 || !text)
-        return {};
-    const int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, length, result.data(), size, nullptr, nullptr);
-    return result;
-}
 
 // Adds the items of dialog `dialogId` to the drop-down list IDC_CHOICE of the dialog window
 // `dialog`, in template order (a sorted list shows them sorted). Returns how many it added.
@@ -34,7 +21,8 @@ inline int FillDropDownList(HWND dialog, int dialogId) {
     const int blockSize = 16;
     int count = 0;
     for (; count < blockSize; ++count) {
-        const std::string item = LoadText(static_cast<UINT>(IDS_LIST_ITEMS(dialogId) + count));
+        const std::string item =
+            fw::LoadResourceString(static_cast<UINT>(IDS_LIST_ITEMS(dialogId) + count));
         if (item.empty())
             break;
         SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));

@@ -11,7 +11,7 @@
 
 namespace {
 
-using resources::LoadText;
+using fw::LoadResourceString;
 
 TEST(StringTable, SheetTextsAreTheProductsOwn) {
     const struct {
@@ -22,7 +22,7 @@ TEST(StringTable, SheetTextsAreTheProductsOwn) {
         {IDS_ABOUT_BUTTON, "About..."}, {IDS_FINISH, "Finish"},
     };
     for (const auto& expected : cases)
-        EXPECT_EQ(expected.text, LoadText(expected.id)) << "string " << expected.id;
+        EXPECT_EQ(expected.text, LoadResourceString(expected.id)) << "string " << expected.id;
 }
 
 // A drop-down page as the dialog manager builds it, filled by the helper the pages call.
@@ -60,8 +60,8 @@ TEST_F(DropDownLists, ItemsComeInTemplateOrderAndShowSorted) {
         SCOPED_TRACE("dialog " + std::to_string(expected.dialog));
         std::vector<std::string> templateOrder;
         for (size_t i = 0; i < expected.templateOrder.size() + 1; ++i)
-            templateOrder.push_back(LoadText(static_cast<UINT>(IDS_LIST_ITEMS(expected.dialog)) +
-                                             static_cast<UINT>(i)));
+            templateOrder.push_back(LoadResourceString(
+                static_cast<UINT>(IDS_LIST_ITEMS(expected.dialog)) + static_cast<UINT>(i)));
         EXPECT_EQ("", templateOrder.back()) << "the list ends after its last item";
         templateOrder.pop_back();
         EXPECT_EQ(expected.templateOrder, templateOrder);

@@ -27,9 +27,21 @@ trap 'wineserver -k 2>/dev/null || true; kill $xvfb_pid 2>/dev/null || true' EXI
 wine "$EXE" &
 shot="$BUILD_DIR/screenshots/welcome.png"
 mkdir -p "$(dirname "$shot")"
-# The sheet's title bar shows the welcome page's title.
-timeout 60 xdotool search --sync --onlyvisible --name "Tessel Varda Configuration Wizard" >/dev/null ||
-    log "the welcome page did not appear within 60 s"
-sleep 2
+# The sheet's title bar shows the welcome page's title. A floppy without dp.ini brings the
+# "Warning" box first: answer it as the operator would.
+welcome=""
+answered=""
+for _ in $(seq 60); do
+    welcome=$(xdotool search --onlyvisible --name "Tessel Varda Configuration Wizard" 2>/dev/null | head -1 || true)
+    [ -n "$welcome" ] && break
+    warning=$(xdotool search --onlyvisible --name "^Warning$" 2>/dev/null | head -1 || true)
+    if [ -n "$warning" ] && [ "$warning" != "$answered" ]; then
+        xdotool key --window "$warning" Return 2>/dev/null || true
+        answered="$warning"
+    fi
+    sleep 1
+done
+[ -n "$welcome" ] || log "the welcome page did not appear within 60 s"
+sleep 1
 xwd -root -silent -display "$display" | xwdtopnm 2>/dev/null | pnmtopng >"$shot"
 echo "Welcome page screenshot: $shot"

@@ -29,7 +29,7 @@ bool FileExists(const std::string& path) {
 FloppyFolder::FloppyFolder(const std::string& name)
     : m_hostPath(HostWorkFolder() + "/floppy-" + name) {
     const std::string folder = ShellQuoted(m_hostPath);
-    RunHostCommand("chattr -i " + folder + " 2>/dev/null; rm -rf " + folder + " && mkdir -p " +
+    RunHostCommand("chattr -R -i " + folder + " 2>/dev/null; rm -rf " + folder + " && mkdir -p " +
                    folder + " && ln -sfn " + folder + " " +
                    ShellQuoted(PrefixPath() + "/dosdevices/a:"));
     WaitUntilDriveShowsFolder();
@@ -90,7 +90,8 @@ std::vector<std::string> FloppyFolder::FileNames() const {
 }
 
 void FloppyFolder::SetWriteProtected(bool on) {
-    RunHostCommand(std::string("chattr ") + (on ? "+i " : "-i ") + ShellQuoted(m_hostPath));
+    // The files too: a file that is not immutable can be rewritten in an immutable folder.
+    RunHostCommand(std::string("chattr -R ") + (on ? "+i " : "-i ") + ShellQuoted(m_hostPath));
     m_writeProtected = on;
 }
 

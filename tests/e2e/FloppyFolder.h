@@ -26,7 +26,7 @@ class FloppyFolder {
     // Names of the files in the root of the floppy, sorted.
     std::vector<std::string> FileNames() const;
 
-    // chattr +i / -i on the folder: root ignores permissions, not the immutable flag.
+    // chattr +i / -i on the folder and its files: root ignores permissions, not that flag.
     void SetWriteProtected(bool on);
 
   private:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cwchar>
 #include <vector>
 
 #include "HostSystem.h"
@@ -12,15 +13,6 @@ namespace {
 
 constexpr UINT kReplyTimeoutMs = 5000;
 constexpr int kIpFields = 4;
-
-LRESULT Ask(HWND window, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, msg, wParam, lParam, SMTO_ABORTIFHUNG, kReplyTimeoutMs,
-                             &result))
-        throw DriverError("no answer from window " + ClassOf(window) + " to message " +
-                          std::to_string(msg));
-    return static_cast<LRESULT>(result);
-}
 
 void Post(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!PostMessageA(window, msg, wParam, lParam))
@@ -49,24 +41,47 @@ std::vector<std::string> SplitAddress(const std::string& dotted) {
     return parts;
 }
 
+// Asked in UTF-16: Wine hands a Unicode combo box's items to another process's ANSI request
+// without converting them.
 std::string ComboItem(HWND comboBox, int index) {
     const LRESULT length = Ask(comboBox, CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
-    std::string text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, '\0');
-    const LRESULT copied =
-        Ask(comboBox, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(std::max<LRESULT>(copied, 0)));
+    std::wstring wide(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(comboBox, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                             reinterpret_cast<LPARAM>(&wide[0]), SMTO_ABORTIFHUNG, kReplyTimeoutMs,
+                             &copied))
+        throw DriverError("no answer from a list to CB_GETLBTEXT");
+    wide.resize(std::min<size_t>(wcslen(wide.c_str()), wide.size()));
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(std::max(size, 0)), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(), size,
+                        nullptr, nullptr);
     return text;
 }
 
 int ComboIndexOf(HWND comboBox, const std::string& item) {
     const auto count = static_cast<int>(Ask(comboBox, CB_GETCOUNT));
-    for (int i = 0; i < count; ++i)
+    std::string items;
+    for (int i = 0; i < count; ++i) {
         if (ComboItem(comboBox, i) == item)
             return i;
-    throw DriverError("the list " + Describe(comboBox) + " offers no item \"" + item + "\"");
+        items += " \"" + ComboItem(comboBox, i) + "\"";
+    }
+    throw DriverError("the list " + Describe(comboBox) + " offers no item \"" + item +
+                      "\"; its items:" + (items.empty() ? " none" : items));
 }
 
 } // namespace
+
+LRESULT Ask(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, msg, wParam, lParam, SMTO_ABORTIFHUNG, kReplyTimeoutMs,
+                             &result))
+        throw DriverError("no answer from window " + ClassOf(window) + " to message " +
+                          std::to_string(msg));
+    return static_cast<LRESULT>(result);
+}
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     const DWORD start = GetTickCount();

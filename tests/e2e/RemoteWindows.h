@@ -16,6 +16,10 @@ constexpr DWORD kStepTimeoutMs = 15000;
 // Polls condition until it holds or timeoutMs has passed; returns its last result.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kStepTimeoutMs);
 
+// Sends a message that only asks something and returns the answer; throws when the window does
+// not answer within a few seconds.
+LRESULT Ask(HWND window, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+
 std::string ClassOf(HWND window);
 // The window's text, asked of the window itself (WM_GETTEXT, which Wine carries across
 // processes): an edit control's content, a combo box's selected item, a caption.

@@ -1,0 +1,117 @@
+// Whole walks through the Configuration Editor of the real program: rows edited in place with
+// the mouse and the keyboard, Finish, and the bytes of the floppy file afterwards.
+#include "EditorGrid.h"
+#include "FloppyFile.h"
+#include "ProgramWalk.h"
+
+namespace e2e {
+namespace {
+
+const std::string kEditorPage = "Configuration Summary";
+constexpr int kGridId = 1001;
+constexpr int kRowCount = 27;
+
+// Rows by id, in the editor's order.
+constexpr int kServerNameRow = 1;
+constexpr int kGatewayRow = 8;
+constexpr int kSeparatorPageRow = 9;
+constexpr int kFshiftRow = 12;
+constexpr int kHoldQueueNetworksRow = 22;
+
+class EditorWalk : public ProgramWalk {
+  protected:
+    // Chooses the editor on the welcome page; returns its grid.
+    EditorGrid ChooseEditor() {
+        Click(Sheet().Control(kEditorButton));
+        Sheet().WaitForPage(kEditorPage);
+        EXPECT_TRUE(IsUsable(Sheet().Button(kBackButton)));
+        EXPECT_TRUE(IsUsable(Sheet().Button(kFinishButton)));
+        EXPECT_FALSE(IsUsable(Sheet().Button(kNextButton)));
+        return EditorGrid(Sheet().Control(kGridId), kRowCount);
+    }
+};
+
+TEST_F(EditorWalk, OneRowOfEachKindEditedInPlaceReachesTheFloppy) {
+    StartAtWelcome(SampleFloppyFile());
+    EditorGrid grid = ChooseEditor();
+
+    ReplaceText(grid.OpenEditor(kServerNameRow), "VARDA-ED");
+    grid.ClickCaption(kServerNameRow);
+    EnterIpAddress(grid.OpenEditor(kGatewayRow), "10.0.0.1");
+    grid.ClickCaption(kGatewayRow);
+    ChooseListItem(grid.OpenEditor(kSeparatorPageRow), "true");
+    grid.ClickCaption(kSeparatorPageRow);
+    ReplaceText(grid.OpenEditor(kFshiftRow), "-12");
+    grid.ClickCaption(kFshiftRow);
+    // The last edit stays open: Finish commits it.
+    ChooseListItem(grid.OpenEditor(kHoldQueueNetworksRow), "Novell");
+    Sheet().Press(kFinishButton);
+    ExpectProgramEnds();
+
+    ExpectFloppyFile(WithValues(SampleFloppyFile(), {{"hostname", "VARDA-ED"},
+                                                     {"defaultgateway0", "10.0.0.1"},
+                                                     {"separator", "true"},
+                                                     {"fshift", "-12"},
+                                                     {"pq1wintcp", "off"},
+                                                     {"pq1ethertalk", "off"},
+                                                     {"pq1novell", "on"}}),
+                     Floppy().ReadConfig());
+    EXPECT_EQ(std::vector<std::string>{"dp.ini"}, Floppy().FileNames());
+}
+
+TEST_F(EditorWalk, FinishWithoutChangesWritesOnlyTheStoresNormalisations) {
+    const std::vector<std::string> original = {
+        "; written by hand",
+        "hostname=TESSELV",
+        "domain=print.example.com",
+        "ipaddress=0.0.0.0",
+        "subnetmask=0.0.0.0",
+        "dhcp_client=YES",
+        "wins_server=0.0.0.0",
+        "defaultgateway0=",
+        "defaultpage=A4",
+        "forcepage=off",
+        "pq0device=1234",
+        "pq0type=LOW",
+        "pq0=Tessel_print",
+        "pq0novserver=",
+        "pq0novqueue=",
+        "pq0novpserver=",
+        "pq0wintcp=ON",
+        "pq0ethertalk=yes",
+        "pq0novell=off",
+        "",
+        "pq1type=HOLD",
+        "pq1=Tessel_hold",
+        "pq1wintcp=on",
+        "pq1ethertalk=On",
+        "pq1novell=OFF",
+        "zone=*",
+        "workgroup=workgroup",
+        "site_note=keep",
+        "fshift=40",
+        "sshift=-36",
+        "tonerlimit=Default",
+    };
+    StartAtWelcome(JoinLines(original));
+    ChooseEditor();
+    Sheet().Press(kFinishButton);
+    ExpectProgramEnds();
+
+    std::string expected = WithValues(JoinLines(original), {{"ipaddress", ""},
+                                                            {"wins_server", ""},
+                                                            {"pq0device", "5799"},
+                                                            {"pq0wintcp", "on"},
+                                                            {"pq0ethertalk", "off"},
+                                                            {"pq1ethertalk", "on"},
+                                                            {"pq1novell", "off"},
+                                                            {"fshift", "0"},
+                                                            {"tonerlimit", "190,220"}});
+    // Keys the file lacked come after its last line, in the order the program writes keys.
+    expected += JoinLines(
+        {"separator=false", "pq1device=5799", "pq1novserver=", "pq1novqueue=", "pq1novpserver="});
+    ExpectFloppyFile(expected, Floppy().ReadConfig());
+}
+
+} // namespace
+} // namespace e2e

@@ -2,16 +2,9 @@
 
 #include "framework/ResourceText.h"
 
-#include <exception>
 #include <utility>
 
 namespace fw {
-
-namespace {
-// The sheet being created: PropertySheet's callback carries no user data.
-thread_local CPropertySheet* t_creatingSheet = nullptr;
-
-} // namespace
 
 CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId) {
     m_psp.dwSize = sizeof m_psp;
@@ -100,41 +93,36 @@ INT_PTR CPropertySheet::DoModal() {
 }
 
 HWND CPropertySheet::Create(HWND parent) {
-    return reinterpret_cast<HWND>(Run(PSH_MODELESS, parent));
+    Run(PSH_MODELESS, parent);
+    return m_hWnd;
+}
+
+CPropertySheet::~CPropertySheet() {
+    // Only a modeless sheet can outlive its run: its window belongs to this object.
+    if (m_hWnd)
+        DestroyWindow();
 }
 
 INT_PTR CPropertySheet::Run(DWORD extraFlags, HWND parent) {
+    if (m_hWnd)
+        return -1;
     BuildPropPageArray();
     PROPSHEETHEADERA header{};
     header.dwSize = sizeof header;
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | m_dwFlags | extraFlags;
+    header.dwFlags = PSH_PROPSHEETPAGE | m_dwFlags | extraFlags;
     header.hwndParent = parent;
     header.hInstance = GetModuleHandleA(nullptr);
     header.pszCaption = m_caption.c_str();
     header.nPages = static_cast<UINT>(m_pageDescs.size());
     header.nStartPage = m_startPage;
     header.ppsp = m_pageDescs.data();
-    header.pfnCallback = SheetCallback;
-    t_creatingSheet = this;
-    const INT_PTR result = PropertySheetA(&header);
-    t_creatingSheet = nullptr;
-    return result;
-}
-
-int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT msg, LPARAM) {
-    if (msg != PSCB_INITIALIZED || !t_creatingSheet)
-        return 0;
-    CPropertySheet* sheet = std::exchange(t_creatingSheet, nullptr);
-    if (!sheet->SubclassWindow(hwnd))
-        return 0;
-    try {
-        sheet->OnInitDialog();
-    } catch (const std::exception& e) {
-        ReportUnhandledException(e.what());
-    } catch (...) {
-        ReportUnhandledException("CPropertySheet::OnInitDialog");
-    }
-    return 0;
+    // The sheet's dialog is the first window PropertySheet creates. Attached from its first
+    // message on, the object sees WM_INITDIALOG and can run OnInitDialog after comctl32 has
+    // built the sheet and its first page (comctl32's own callback comes before the page).
+    CreationAttachment attachment(*this);
+    if (!attachment.Active())
+        return -1;
+    return PropertySheetA(&header);
 }
 
 bool CPropertySheet::IsClosed() const {
@@ -156,6 +144,12 @@ void CPropertySheet::WinHelp(DWORD_PTR, UINT) {}
 
 LRESULT CPropertySheet::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+    case WM_INITDIALOG: {
+        const LRESULT result = Default();
+        OnInitDialog();
+        // comctl32 has placed the focus itself.
+        return result;
+    }
     case WM_COMMAND:
         if (OnCommand(wParam, lParam))
             return 0;

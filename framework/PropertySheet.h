@@ -58,6 +58,8 @@ class CPropertySheet : public CWnd {
   public:
     // captionId: a string resource. The sheet starts on startPage.
     CPropertySheet(UINT captionId, HWND parent, UINT startPage);
+    // Destroys a modeless sheet's window (with its pages' windows).
+    ~CPropertySheet() override;
 
     const char* GetRuntimeClassName() const override { return "CPropertySheet"; }
 
@@ -67,7 +69,8 @@ class CPropertySheet : public CWnd {
     void AddPage(CPropertyPage* page);
     // Runs the sheet modally; returns PropertySheet's result.
     INT_PTR DoModal();
-    // Creates the sheet modeless (for driving it from tests); returns its window.
+    // Creates the sheet modeless (for driving it from tests); returns its window, or null.
+    // The window belongs to the object from then on.
     HWND Create(HWND parent = nullptr);
     // A modeless sheet that was finished or cancelled has no current page any more.
     bool IsClosed() const;
@@ -84,7 +87,8 @@ class CPropertySheet : public CWnd {
   protected:
     // Builds the page descriptions handed to PropertySheet; runs before the sheet exists.
     virtual void BuildPropPageArray();
-    // Runs once the sheet window and its first page exist. Return TRUE.
+    // Runs once the sheet window and its first page exist (WM_INITDIALOG, after comctl32's
+    // own handling). Return TRUE; the focus stays where comctl32 put it.
     virtual BOOL OnInitDialog() { return TRUE; }
     // WM_COMMAND of the sheet window. Return TRUE when handled; FALSE hands it to the base.
     virtual BOOL OnCommand(WPARAM, LPARAM) { return FALSE; }
@@ -94,7 +98,6 @@ class CPropertySheet : public CWnd {
 
   private:
     INT_PTR Run(DWORD extraFlags, HWND parent);
-    static int CALLBACK SheetCallback(HWND hwnd, UINT msg, LPARAM lParam);
 
     std::string m_caption;
     HWND m_parent;

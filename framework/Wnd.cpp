@@ -73,8 +73,8 @@ void CWnd::Detach() {
 }
 
 namespace {
-// The object that CreateEx is creating a window for. A creation hook attaches it to the new
-// window before the window's first message, so the object sees WM_NCCREATE and WM_CREATE.
+// The object that a CreationAttachment waits to attach. The creation hook attaches it to the
+// new window before the window's first message, so the object sees WM_NCCREATE and WM_CREATE.
 thread_local CWnd* t_pendingObject = nullptr;
 
 LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -86,6 +86,19 @@ LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
 }
 } // namespace
 
+CreationAttachment::CreationAttachment(CWnd& object)
+    : m_hook(SetWindowsHookExA(WH_CBT, CreationHook, nullptr, GetCurrentThreadId())),
+      m_outerPending(t_pendingObject) {
+    if (m_hook)
+        t_pendingObject = &object;
+}
+
+CreationAttachment::~CreationAttachment() {
+    t_pendingObject = m_outerPending;
+    if (m_hook)
+        UnhookWindowsHookEx(m_hook);
+}
+
 bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
                     const RECT& rect, HWND parent, UINT id, void* param) {
     if (m_hWnd)
@@ -94,15 +107,15 @@ bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
         className = PlainWindowClass();
     HMENU menuOrId =
         (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
-    HHOOK hook = SetWindowsHookExA(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
-    if (!hook)
-        return false;
-    t_pendingObject = this;
-    HWND hwnd = CreateWindowExA(exStyle, className, windowName ? windowName : "", style, rect.left,
-                                rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-                                menuOrId, GetModuleHandleA(nullptr), param);
-    t_pendingObject = nullptr;
-    UnhookWindowsHookEx(hook);
+    HWND hwnd = nullptr;
+    {
+        CreationAttachment attachment(*this);
+        if (!attachment.Active())
+            return false;
+        hwnd = CreateWindowExA(exStyle, className, windowName ? windowName : "", style, rect.left,
+                               rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                               menuOrId, GetModuleHandleA(nullptr), param);
+    }
     if (hwnd && m_hWnd != hwnd)
         ::DestroyWindow(hwnd);
     if (!hwnd || m_hWnd != hwnd)

@@ -80,6 +80,23 @@ class CWnd {
     bool m_ownsWindow = false;
 };
 
+// While it lives, attaches an object to the next window created on this thread, before that
+// window's first message: for windows the platform creates on the object's behalf (the
+// dialog of a property sheet). CreateEx uses it too.
+class CreationAttachment {
+  public:
+    explicit CreationAttachment(CWnd& object);
+    ~CreationAttachment();
+    CreationAttachment(const CreationAttachment&) = delete;
+    CreationAttachment& operator=(const CreationAttachment&) = delete;
+    // False when the creation hook could not be installed.
+    bool Active() const { return m_hook != nullptr; }
+
+  private:
+    HHOOK m_hook;
+    CWnd* m_outerPending;
+};
+
 // Text of any window, whole at any length.
 std::string GetWindowTextOf(HWND hwnd);
 // Window class name, for comparisons such as "#32770" or "ComboBox".

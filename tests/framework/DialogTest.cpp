@@ -178,11 +178,14 @@ TEST(DataExchange, DropDownListSelectsTheFirstItemBeginningWithTheValueWithoutCa
         const char* selectedAfter;
     };
     const Case cases[] = {
-        {"legal", -1, "Legal"},  {"A4", 0, "A4"},         {"le", 2, "Letter"},
-        {"LEG", 0, "Legal"},     {"Tabloid", 1, "Legal"}, // no item begins with it: the selection
-                                                          // stays
-        {"Tabloid", -1, ""},                              // and an empty selection stays empty
-        {"Letters", 1, "Legal"},                          // longer than every item
+        {"legal", -1, "Legal"},
+        {"A4", 0, "A4"},
+        {"le", 2, "Letter"},
+        {"LEG", 0, "Legal"},
+        {"Tabloid", 1, "Legal"}, // no item begins with it: the selection
+                                 // stays
+        {"Tabloid", -1, ""},     // and an empty selection stays empty
+        {"Letters", 1, "Legal"}, // longer than every item
     };
     ExchangeDialog dialog;
     dialog.Run([&cases](ExchangeDialog& d) {
@@ -230,4 +233,13 @@ TEST(DataExchange, AFailedPassFocusesTheControlSelectsItsTextAndSkipsLaterExchan
         EXPECT_EQ("Letter", d.choice);
         d.EndDialog(IDOK);
     });
+}
+
+TEST(CDialogModal, RepeatedRunsLeakNoWindows) {
+    const unsigned before = test::ProbeWindowSlot();
+    for (int i = 0; i < 20; ++i) {
+        ExchangeDialog dialog;
+        dialog.Run([](ExchangeDialog& d) { d.EndDialog(IDOK); });
+    }
+    EXPECT_LT(test::ProbeWindowSlot(), before + 20);
 }

@@ -283,3 +283,17 @@ TEST(WindowText, IsReadWholeAtAnyLength) {
     PlainEdit edit("");
     EXPECT_EQ(0, lstrcmpiA("Edit", fw::GetClassNameOf(edit).c_str()));
 }
+
+TEST(CWndLifetime, RepeatedWindowsAndCreationHooksLeakNoHandles) {
+    const unsigned before = test::ProbeWindowSlot();
+    for (int i = 0; i < 100; ++i) {
+        RecordingWnd parent;
+        ASSERT_TRUE(parent.CreateEx(0, nullptr, "", WS_POPUP, kRect, nullptr, 0));
+        RecordingWnd child;
+        ASSERT_TRUE(child.CreateEx(0, "EDIT", "", WS_CHILD, kRect, parent.m_hWnd, 1));
+        PlainEdit plain("", parent.m_hWnd, 2);
+        RecordingWnd attached;
+        ASSERT_TRUE(attached.SubclassWindow(plain));
+    }
+    EXPECT_LT(test::ProbeWindowSlot(), before + 20);
+}

@@ -1,6 +1,7 @@
 #include "IPAddrFixture.h"
 
-#include "DialogTemplate.h"
+#include "support/DialogTemplateBuilder.h"
+#include "support/WindowDriver.h"
 
 namespace test {
 
@@ -34,15 +35,13 @@ CIPAddrCtl* ControlOf(HWND hwnd) {
     return dynamic_cast<CIPAddrCtl*>(fw::CWnd::FromHandle(hwnd));
 }
 
-void Type(const std::string& characters) {
+void TypeInFocus(const std::string& characters) {
     for (char c : characters)
-        SendMessageA(GetFocus(), WM_CHAR, static_cast<unsigned char>(c), 1);
+        TypeChars(GetFocus(), std::string(1, c));
 }
 
-void PressKey(UINT key) {
-    HWND target = GetFocus();
-    SendMessageA(target, WM_KEYDOWN, key, 1);
-    SendMessageA(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+void PressKeyInFocus(UINT key) {
+    PressKey(GetFocus(), key);
 }
 
 std::pair<int, int> SelectionOf(HWND edit) {
@@ -53,13 +52,10 @@ std::pair<int, int> SelectionOf(HWND edit) {
 }
 
 HWND CreateAddressDialog(DWORD addressStyle, CommandLog* log) {
-    DialogTemplate dialog(WS_POPUP | WS_VISIBLE | WS_CAPTION, 200, 40);
-    dialog
-        .AddControl("Edit", kEditBeforeId, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, 5, 5, 40,
-                    12)
-        .AddControl("IPAddr", kAddressId, addressStyle, 50, 5, 75, 12)
-        .AddControl("Button", kButtonAfterId, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 130, 5, 50, 14,
-                    "OK");
+    DialogTemplateBuilder dialog(WS_POPUP | WS_VISIBLE | WS_CAPTION, 200, 40, "Address");
+    dialog.Add(kEditBeforeId, "EDIT", "", WS_BORDER | WS_TABSTOP, 5, 5, 40, 12)
+        .Add(kAddressId, "IPAddr", "", addressStyle, 50, 5, 75, 12)
+        .Add(kButtonAfterId, "BUTTON", "OK", WS_TABSTOP, 130, 5, 50, 14);
     return CreateDialogIndirectParamA(GetModuleHandleA(nullptr), dialog.Get(), nullptr,
                                       LoggingDialogProc, reinterpret_cast<LPARAM>(log));
 }

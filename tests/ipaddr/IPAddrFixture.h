@@ -47,9 +47,9 @@ HWND CreateAddressDialog(DWORD addressStyle, CommandLog* log);
 CIPAddrCtl* ControlOf(HWND hwnd);
 
 // Sends each character as WM_CHAR to the window that has the focus at that moment.
-void Type(const std::string& characters);
-// Sends WM_KEYDOWN (and WM_KEYUP) to the window that has the focus.
-void PressKey(UINT key);
+void TypeInFocus(const std::string& characters);
+// A key stroke in the window that has the focus.
+void PressKeyInFocus(UINT key);
 // Start and end of an edit control's selection.
 std::pair<int, int> SelectionOf(HWND edit);
 

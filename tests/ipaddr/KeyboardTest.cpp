@@ -14,7 +14,7 @@ const char kOutOfRange256[] =
 TEST_F(IPAddrTest, ThreeDigitsMoveToTheNextFieldWithItsTextSelected) {
     m_ctl->SetAddressText("0.17.0.0");
     SetFocus(m_control);
-    Type("192");
+    TypeInFocus("192");
     EXPECT_EQ("192", FieldText(1));
     EXPECT_EQ(2, FocusedField());
     EXPECT_EQ(std::make_pair(0, 2), SelectionOf(Field(2)));
@@ -22,7 +22,7 @@ TEST_F(IPAddrTest, ThreeDigitsMoveToTheNextFieldWithItsTextSelected) {
 
 TEST_F(IPAddrTest, AFullFieldOutOfRangeIsReportedAndKeepsTheFocus) {
     MessageBoxRecorder boxes;
-    Type("256");
+    TypeInFocus("256");
     ASSERT_EQ(1u, boxes.Count());
     EXPECT_EQ(kOutOfRange256, boxes.Boxes()[0].text);
     EXPECT_EQ("Error", boxes.Boxes()[0].caption);
@@ -36,10 +36,10 @@ TEST_F(IPAddrTest, AFullLastFieldIsCheckedAndStays) {
     MessageBoxRecorder boxes;
     PutCaret(4, 0);
     SendMessageA(Field(4), EM_SETSEL, 0, -1);
-    Type("256");
+    TypeInFocus("256");
     EXPECT_EQ(1u, boxes.Count());
     EXPECT_EQ(4, FocusedField());
-    Type("123");
+    TypeInFocus("123");
     EXPECT_EQ(1u, boxes.Count());
     EXPECT_EQ("123", FieldText(4));
     EXPECT_EQ(4, FocusedField());
@@ -51,7 +51,7 @@ TEST(IPAddrNoValidate, AFullFieldMovesOnWithoutARangeCheck) {
     ASSERT_NE(nullptr, dialog);
     HWND control = GetDlgItem(dialog, kAddressId);
     SetFocus(control);
-    Type("256"); // a box would fail the test
+    TypeInFocus("256"); // a box would fail the test
     EXPECT_EQ(GetDlgItem(control, 2), GetFocus());
     // The final check still applies.
     MessageBoxRecorder boxes;
@@ -77,7 +77,7 @@ TEST_P(DotAndSpace, MoveOnFromANonEmptyFieldOnlyAndAreNeverInserted) {
     SetWindowTextA(Field(c.field), c.text);
     const Texts before = Fields();
     PutCaret(c.field, static_cast<int>(std::string(c.text).size()));
-    Type(std::string(1, c.character));
+    TypeInFocus(std::string(1, c.character));
     EXPECT_EQ(c.expectedFocus, FocusedField());
     EXPECT_EQ(before, Fields());
     if (c.expectedFocus != c.field) {
@@ -115,7 +115,7 @@ TEST_P(Arrows, CrossIntoTheNeighbourOnlyAtTheEdgesKeepingItsCaret) {
             SendMessageA(Field(n), EM_SETSEL, 1, 1);
     }
     PutCaret(c.field, c.caret);
-    PressKey(c.key);
+    PressKeyInFocus(c.key);
     EXPECT_EQ(c.expectedFocus, FocusedField());
     if (c.expectedFocus != c.field) {
         EXPECT_EQ(std::make_pair(1, 1), SelectionOf(Field(c.expectedFocus)));
@@ -139,7 +139,7 @@ class RefusedCharacter : public IPAddrTest, public ::testing::WithParamInterface
 TEST_P(RefusedCharacter, InsertsNothing) {
     SetFields({"12", "0", "0", "0"});
     PutCaret(1, 2);
-    Type(std::string(1, GetParam()));
+    TypeInFocus(std::string(1, GetParam()));
     EXPECT_EQ("12", FieldText(1));
     EXPECT_EQ(1, FocusedField());
 }
@@ -150,30 +150,30 @@ INSTANTIATE_TEST_SUITE_P(Keys, RefusedCharacter,
 TEST_F(IPAddrTest, BackspaceDeletesAsInAnyEditBox) {
     SetFields({"125", "0", "0", "0"});
     PutCaret(1, 3);
-    Type("\b");
+    TypeInFocus("\b");
     EXPECT_EQ("12", FieldText(1));
     EXPECT_EQ(1, FocusedField());
-    Type("\b\b");
+    TypeInFocus("\b\b");
     EXPECT_EQ("", FieldText(1));
 }
 
 TEST_F(IPAddrTest, CopyFromAFullFieldCountsAsFull) {
     SetFields({"123", "4", "5", "6"});
     SetFocus(m_control);
-    Type("\x03"); // Ctrl+C
+    TypeInFocus("\x03"); // Ctrl+C
     EXPECT_EQ("123", FieldText(1));
     EXPECT_EQ(2, FocusedField());
 }
 
 TEST_F(IPAddrTest, TabAndShiftTabLeaveForTheParentsNeighbouringTabStops) {
     PutCaret(2, 0);
-    Type("\t");
+    TypeInFocus("\t");
     EXPECT_EQ(GetDlgItem(m_dialog, kButtonAfterId), GetFocus());
 
     PutCaret(3, 0);
     {
         HeldKey shift(VK_SHIFT);
-        Type("\t");
+        TypeInFocus("\t");
     }
     EXPECT_EQ(GetDlgItem(m_dialog, kEditBeforeId), GetFocus());
     EXPECT_EQ(Texts({"0", "0", "0", "0"}), Fields());
@@ -194,7 +194,7 @@ TEST_F(IPAddrTest, ReadOnlyRefusesTypingButStillMovesAndValidates) {
         EXPECT_TRUE(GetWindowLongA(Field(n), GWL_STYLE) & ES_READONLY) << "field " << n;
     SetFields({"1", "", "3", "4"});
     PutCaret(1, 1);
-    Type("5.");
+    TypeInFocus("5.");
     EXPECT_EQ("1", FieldText(1));
     EXPECT_EQ(2, FocusedField());
 

@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "framework/Dialog.h"
+#include "framework/DialogTemplate.h"
+#include "resources/resource.h"
 #include "support/DialogTemplateBuilder.h"
 #include "support/WindowDriver.h"
 
@@ -111,6 +113,13 @@ TEST(CDialogModal, RunsFromATemplateInMemoryAndReturnsTheEndDialogValue) {
 TEST(CDialogModal, AMissingTemplateReturnsMinusOne) {
     fw::CDialog missing(0xBEEF);
     EXPECT_EQ(-1, missing.DoModal());
+}
+
+TEST(CDialogModal, RunsFromAResourceTemplateAndItsOkButtonEndsIt) {
+    fw::CDialog about(IDD_ABOUT);
+    test::RunFromMessageLoop([&about] { EXPECT_TRUE(test::Click(about.GetDlgItem(IDOK))); },
+                             [&about] { return about.m_hWnd && IsWindowVisible(about.m_hWnd); });
+    EXPECT_EQ(IDOK, about.DoModal());
 }
 
 TEST(CDialogModal, OkStoresTheControlsAndCancelLeavesTheMembers) {
@@ -242,4 +251,16 @@ TEST(CDialogModal, RepeatedRunsLeakNoWindows) {
         dialog.Run([](ExchangeDialog& d) { d.EndDialog(IDOK); });
     }
     EXPECT_LT(test::ProbeWindowSlot(), before + 20);
+}
+
+TEST(DialogTemplateFont, IsReadFromTheProgramsTemplatesWithoutCreatingThem) {
+    for (UINT id : {IDD_ABOUT, IDD_WELCOME}) {
+        fw::DialogFont font;
+        ASSERT_TRUE(fw::ReadDialogTemplateFont(id, font)) << "template " << id;
+        EXPECT_EQ("MS Sans Serif", font.face) << "template " << id;
+        EXPECT_EQ(8, font.pointSize) << "template " << id;
+    }
+    fw::DialogFont none;
+    EXPECT_FALSE(fw::ReadDialogTemplateFont(0xBEEF, none));
+    EXPECT_EQ("", none.face);
 }

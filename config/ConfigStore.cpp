@@ -89,16 +89,16 @@ bool WriteDefaultConfigFile(const std::string& workingCopyPath) {
 bool CopyFloppyToWorkingCopy(const std::string& floppyPath, const std::string& workingCopyPath) {
     const std::string scratch = ScratchPath();
     bool copied = false;
-    if (!CopyFileA(floppyPath.c_str(), scratch.c_str(), FALSE)) {
-        copied = CreateDefaultWorkingCopy(workingCopyPath);
-    } else {
+    if (CopyFileA(floppyPath.c_str(), scratch.c_str(), FALSE)) {
         // The copy takes over a read-only attribute, which would keep it from being deleted.
         SetFileAttributesA(scratch.c_str(), FILE_ATTRIBUTE_NORMAL);
         std::string bytes;
         copied = ReadFileBytes(scratch, bytes) == ReadResult::Read &&
                  ReplaceFileBytes(workingCopyPath, HeaderLine() + bytes);
-        std::remove(scratch.c_str());
+    } else {
+        copied = CreateDefaultWorkingCopy(workingCopyPath);
     }
+    std::remove(scratch.c_str()); // also what a failed copy may have left
     // A working copy left by an earlier run must not be taken for this one.
     if (!copied)
         std::remove(workingCopyPath.c_str());

@@ -152,7 +152,7 @@ LRESULT CIPAddrCtl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         PaintDots(dc);
         return 0;
     }
-    case WM_PRINTCLIENT:
+    case WM_PRINTCLIENT: // the same dots into a caller's context (PrintWindow, WM_PRINT)
         PaintDots(reinterpret_cast<HDC>(wParam));
         return 0;
     case WM_ENABLE:

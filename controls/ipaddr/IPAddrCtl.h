@@ -61,7 +61,7 @@ class CIPAddrCtl : public fw::CWnd {
 
     // Creates the control at run time; returns nonzero on success. The caller either deletes
     // the object (which destroys the window) or destroys the window (which frees the object
-    // once it has been detached), never both.
+    // once it has been detached), never both. After a failure the object stays the caller's.
     BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id, DWORD exStyle = 0);
 
     // The address as "%d.%d.%d.%d", or empty when a field is missing or out of range.
@@ -119,7 +119,8 @@ class CIPAddrCtl : public fw::CWnd {
     bool m_deleteWithWindow = false;
 };
 
-// Registers the window class "IPAddr" that dialog templates name. Returns false on failure.
+// Registers the window class "IPAddr" that dialog templates name (once; later calls report
+// the first result). Returns false on failure.
 bool RegisterIPAddrClass();
 
 // Exchanges a dotted address text with the IP address control of that id.

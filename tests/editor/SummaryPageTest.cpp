@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -224,6 +225,27 @@ TEST_F(SummaryPageTest, ShowsEverySettingAsARowInRecordOrderWithIdsOneToTwentySe
     EXPECT_FALSE(m_grid->ItemExists(CVSummaryPage::kFieldCount + 1));
 }
 
+TEST_F(SummaryPageTest, EditorsShowThePagesFontWhichOutlivesEveryRebuild) {
+    OpenEditor();
+    Press(PSBTN_BACK);
+    ASSERT_TRUE(test::PumpUntil([&] { return m_sheet.GetActiveIndex() == 0; }));
+    OpenEditor();
+    const auto pageFont = reinterpret_cast<HFONT>(m_page->SendMessage(WM_GETFONT));
+    ASSERT_NE(nullptr, pageFont);
+    // The grid borrows the font: rebuilding the rows must not have deleted it.
+    EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), GetObjectType(pageFont));
+    for (const char* caption : {"Server Name", "Fshift", "Copier Type", "IP Address"}) {
+        const HWND editor = OpenRowEditor(RowId(caption));
+        ASSERT_NE(nullptr, editor) << caption;
+        // The address editor passes its font on to its four fields.
+        const HWND typedInto = test::FindChildByClass(editor, "Edit")
+                                   ? test::FindChildByClass(editor, "Edit")
+                                   : editor;
+        EXPECT_EQ(pageFont, reinterpret_cast<HFONT>(SendMessageA(typedInto, WM_GETFONT, 0, 0)))
+            << caption;
+    }
+}
+
 TEST_F(SummaryPageTest, ChoiceRowsOfferTheirListsInOrderWithTheValueSelected) {
     struct Case {
         const char* caption;
@@ -255,6 +277,10 @@ struct NetworkChoice {
     NetworkSet stored;
     const char* fileLines;
 };
+
+void PrintTo(const NetworkChoice& c, std::ostream* os) {
+    *os << '"' << c.choice << '"';
+}
 
 class NetworkSetRowTest : public SummaryPageTest,
                           public testing::WithParamInterface<NetworkChoice> {};

@@ -85,38 +85,43 @@ CVSummaryPage::FieldRef Number(int& field) {
 CVSummaryPage::FieldRef Networks(NetworkSet& field) {
     return {CVSummaryPage::FieldRef::Networks, nullptr, &field};
 }
+
+// The record's fields in record order, each as its row edits it.
+std::array<CVSummaryPage::FieldRef, CVSummaryPage::kFieldCount> BindFields(ServerConfig& config) {
+    return {{
+        Text(config.m_server_name),
+        Text(config.m_domain_name),
+        Text(config.m_ip_adress),
+        Text(config.m_subnet_mask),
+        Text(config.m_enable_dhcp),
+        Text(config.m_copier_type),
+        Text(config.m_SrvD_win_server),
+        Text(config.m_SrvD_gateway),
+        Text(config.m_SrvD_separator_page),
+        Text(config.m_SrvD_default_page),
+        Text(config.m_SrvD_force_page),
+        Number(config.m_SrvD_f_shift),
+        Number(config.m_SrvD_s_shift),
+        Number(config.m_SrvD_tl_start),
+        Number(config.m_SrvD_tl_end),
+        Text(config.m_PQ_name),
+        Networks(config.m_PQ_network_type),
+        Text(config.m_PQ_Novell_server),
+        Text(config.m_PQ_Novell_queue),
+        Text(config.m_PQ_Novell_pserver),
+        Text(config.m_HQ_name),
+        Networks(config.m_HQ_network_type),
+        Text(config.m_HQ_Novell_server),
+        Text(config.m_HQ_Novell_queue),
+        Text(config.m_HQ_Novell_pserver),
+        Text(config.m_Zone_name),
+        Text(config.m_Workgroup_name),
+    }};
+}
 } // namespace
 
 CVSummaryPage::CVSummaryPage(ServerConfig& config)
-    : CVPropertyPage(IDD_SUMMARY), m_config(config), m_fieldPtrs{{
-                                                         Text(config.m_server_name),
-                                                         Text(config.m_domain_name),
-                                                         Text(config.m_ip_adress),
-                                                         Text(config.m_subnet_mask),
-                                                         Text(config.m_enable_dhcp),
-                                                         Text(config.m_copier_type),
-                                                         Text(config.m_SrvD_win_server),
-                                                         Text(config.m_SrvD_gateway),
-                                                         Text(config.m_SrvD_separator_page),
-                                                         Text(config.m_SrvD_default_page),
-                                                         Text(config.m_SrvD_force_page),
-                                                         Number(config.m_SrvD_f_shift),
-                                                         Number(config.m_SrvD_s_shift),
-                                                         Number(config.m_SrvD_tl_start),
-                                                         Number(config.m_SrvD_tl_end),
-                                                         Text(config.m_PQ_name),
-                                                         Networks(config.m_PQ_network_type),
-                                                         Text(config.m_PQ_Novell_server),
-                                                         Text(config.m_PQ_Novell_queue),
-                                                         Text(config.m_PQ_Novell_pserver),
-                                                         Text(config.m_HQ_name),
-                                                         Networks(config.m_HQ_network_type),
-                                                         Text(config.m_HQ_Novell_server),
-                                                         Text(config.m_HQ_Novell_queue),
-                                                         Text(config.m_HQ_Novell_pserver),
-                                                         Text(config.m_Zone_name),
-                                                         Text(config.m_Workgroup_name),
-                                                     }} {}
+    : CVPropertyPage(IDD_SUMMARY), m_config(config), m_fieldPtrs(BindFields(config)) {}
 
 CVSummaryPage::~CVSummaryPage() = default;
 
@@ -216,8 +221,7 @@ BOOL CVSummaryPage::GetItemsFromList() {
 bool CVSummaryPage::OnSave() {
     GetItemsFromList();
     const bool saved = SaveConfiguration(m_config);
-    if (saved)
-        if (CVPropertySheet* sheet = GetVSheet())
-            sheet->ReturnToWelcome();
+    if (CVPropertySheet* sheet = GetVSheet(); saved && sheet)
+        sheet->ReturnToWelcome();
     return saved;
 }

@@ -83,9 +83,7 @@ std::vector<HWND> AppProcess::VisibleWindows() const {
 
 HWND AppProcess::FindDialog(const std::string& caption) const {
     for (HWND window : VisibleWindows()) {
-        char text[256] = {};
-        GetWindowTextA(window, text, sizeof text);
-        if (ClassOf(window) == "#32770" && caption == text)
+        if (ClassOf(window) == "#32770" && CaptionOf(window) == caption)
             return window;
     }
     return nullptr;
@@ -113,12 +111,16 @@ std::string AppProcess::DescribeScreen() const {
     }
     std::string screen;
     for (HWND window : VisibleWindows()) {
-        screen += "[" + ClassOf(window) + "] \"" + TextOrCaption(window) + "\"\n";
+        // A program that does not answer (crashed, in a debugger) shows the captions only.
+        const bool answers = Answers(window);
+        const auto text = [answers](HWND w) { return answers ? TextOf(w) : CaptionOf(w); };
+        screen += "[" + ClassOf(window) + "] \"" + text(window) + "\"" +
+                  (answers ? "" : " (not answering)") + "\n";
         for (HWND control : DescendantsOf(window))
             if (IsWindowVisible(control))
                 screen += "    " + ClassOf(control) + " " + std::to_string(GetDlgCtrlID(control)) +
-                          (IsWindowEnabled(control) ? "" : " (disabled)") + ": \"" +
-                          TextOrCaption(control) + "\"\n";
+                          (IsWindowEnabled(control) ? "" : " (disabled)") + ": \"" + text(control) +
+                          "\"\n";
     }
     return screen.empty() ? "no visible window" : screen;
 }

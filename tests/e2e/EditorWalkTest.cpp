@@ -24,9 +24,7 @@ class EditorWalk : public ProgramWalk {
     EditorGrid ChooseEditor() {
         Click(Sheet().Control(kEditorButton));
         Sheet().WaitForPage(kEditorPage);
-        EXPECT_TRUE(IsUsable(Sheet().Button(kBackButton)));
-        EXPECT_TRUE(IsUsable(Sheet().Button(kFinishButton)));
-        EXPECT_FALSE(IsUsable(Sheet().Button(kNextButton)));
+        EXPECT_EQ("Back Finish", Sheet().WaitForButtons("Back Finish"));
         return EditorGrid(Sheet().Control(kGridId), kRowCount);
     }
 };
@@ -111,6 +109,23 @@ TEST_F(EditorWalk, FinishWithoutChangesWritesOnlyTheStoresNormalisations) {
     expected += JoinLines(
         {"separator=false", "pq1device=5799", "pq1novserver=", "pq1novqueue=", "pq1novpserver="});
     ExpectFloppyFile(expected, Floppy().ReadConfig());
+}
+
+TEST_F(EditorWalk, RetryAfterTheWriteProtectionIsLiftedSavesTheEdits) {
+    StartAtWelcome(SampleFloppyFile());
+    EditorGrid grid = ChooseEditor();
+    ReplaceText(grid.OpenEditor(kServerNameRow), "VARDA-RETRY");
+    grid.ClickCaption(kServerNameRow);
+    Floppy().SetWriteProtected(true);
+    Sheet().Press(kFinishButton);
+
+    HWND box = App().WaitForDialog("Error");
+    ExpectFloppyFile(SampleFloppyFile(), Floppy().ReadConfig());
+    Floppy().SetWriteProtected(false);
+    Click(ChildWithId(box, IDRETRY));
+    ExpectProgramEnds();
+    ExpectFloppyFile(WithValues(SampleFloppyFile(), {{"hostname", "VARDA-RETRY"}}),
+                     Floppy().ReadConfig());
 }
 
 } // namespace

@@ -12,6 +12,7 @@ namespace e2e {
 namespace {
 
 constexpr UINT kReplyTimeoutMs = 5000;
+constexpr UINT kQuickReplyTimeoutMs = 300;
 constexpr int kIpFields = 4;
 
 void Post(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -93,14 +94,20 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     return true;
 }
 
+bool Answers(HWND window) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kQuickReplyTimeoutMs,
+                               &result) != 0;
+}
+
+std::string CaptionOf(HWND window) {
+    char caption[256] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    return caption;
+}
+
 std::string TextOrCaption(HWND window) {
-    try {
-        return TextOf(window);
-    } catch (const DriverError&) {
-        char caption[256] = {};
-        GetWindowTextA(window, caption, sizeof caption);
-        return caption;
-    }
+    return Answers(window) ? TextOf(window) : CaptionOf(window);
 }
 
 std::string ClassOf(HWND window) {

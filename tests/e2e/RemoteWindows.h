@@ -24,7 +24,11 @@ std::string ClassOf(HWND window);
 // The window's text, asked of the window itself (WM_GETTEXT, which Wine carries across
 // processes): an edit control's content, a combo box's selected item, a caption.
 std::string TextOf(HWND window);
-// TextOf, or the caption the system keeps when the window does not answer (a hung program).
+// Whether the window's thread answers a message at once (a crashed or hung program does not).
+bool Answers(HWND window);
+// The caption the system keeps for a window, read without asking the window.
+std::string CaptionOf(HWND window);
+// TextOf when the window answers, else its caption.
 std::string TextOrCaption(HWND window);
 // The direct children of a window, in z-order.
 std::vector<HWND> ChildrenOf(HWND parent);

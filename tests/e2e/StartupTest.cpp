@@ -39,9 +39,7 @@ TEST_F(ProgramStart, WarningBoxComesBeforeAnyOtherWindowWhenTheFloppyHasNoConfig
 TEST_F(ProgramStart, WelcomePageOffersOnlyTheModeButtonsQuitAndAbout) {
     StartAtWelcome(SampleFloppyFile());
     EXPECT_EQ(nullptr, App().FindDialog("Warning"));
-    EXPECT_FALSE(IsUsable(Sheet().Button(kBackButton)));
-    EXPECT_FALSE(IsUsable(Sheet().Button(kNextButton)));
-    EXPECT_FALSE(IsUsable(Sheet().Button(kFinishButton)));
+    EXPECT_EQ("", Sheet().WaitForButtons(""));
     EXPECT_EQ("Quit", TextOf(Sheet().Button(kQuitButton)));
     EXPECT_EQ("About...", TextOf(Sheet().Button(kAboutButton)));
     EXPECT_EQ("Configuration &Wizard", TextOf(Sheet().Control(kWizardButton)));
@@ -65,7 +63,7 @@ TEST_F(ProgramStart, WelcomePageOffersOnlyTheModeButtonsQuitAndAbout) {
 // button. Printed, not asserted: the figures depend on the machine.
 class StartupBenchmark : public ProgramWalk {
   protected:
-    static constexpr int kRuns = 7;
+    static constexpr int kRuns = 9;
 
     double Milliseconds(LONGLONG since) const {
         LARGE_INTEGER now{}, frequency{};
@@ -98,6 +96,10 @@ class StartupBenchmark : public ProgramWalk {
         std::sort(values.begin(), values.end());
         return values[values.size() / 2];
     }
+
+    static double Fastest(const std::vector<double>& values) {
+        return *std::min_element(values.begin(), values.end());
+    }
 };
 
 TEST_F(StartupBenchmark, WelcomePageBesideABareDialogProgram) {
@@ -112,9 +114,12 @@ TEST_F(StartupBenchmark, WelcomePageBesideABareDialogProgram) {
     }
     const double baselineMs = Median(baseline);
     const double programMs = Median(program);
-    std::printf("Start-up, median of %d runs: bare dialog program %.1f ms, VardaConfig welcome "
-                "page %.1f ms, ratio %.2f (goal: at most 1.30)\n",
-                kRuns, baselineMs, programMs, programMs / baselineMs);
+    // The machine may be busy with other work: the fastest runs show what each start costs.
+    std::printf("Start-up over %d runs, median (fastest): bare dialog program %.1f ms (%.1f), "
+                "VardaConfig welcome page %.1f ms (%.1f); ratio of medians %.2f, of fastest "
+                "%.2f (goal: at most 1.30)\n",
+                kRuns, baselineMs, Fastest(baseline), programMs, Fastest(program),
+                programMs / baselineMs, Fastest(program) / Fastest(baseline));
     RecordProperty("baseline_ms", std::to_string(baselineMs));
     RecordProperty("welcome_ms", std::to_string(programMs));
     ExpectFloppyFile(SampleFloppyFile(), Floppy().ReadConfig());

@@ -1,5 +1,7 @@
 #include "WizardSheet.h"
 
+#include <utility>
+
 #include "HostSystem.h"
 
 namespace e2e {
@@ -21,10 +23,7 @@ HWND WizardSheet::Window() const {
 
 std::string WizardSheet::Title() const {
     HWND sheet = FindSheet();
-    char caption[256] = {};
-    if (sheet)
-        GetWindowTextA(sheet, caption, sizeof caption);
-    return caption;
+    return sheet ? CaptionOf(sheet) : std::string();
 }
 
 HWND WizardSheet::Page() const {
@@ -51,6 +50,21 @@ HWND WizardSheet::WaitForPage(const std::string& title) {
         throw DriverError("expected the page \"" + title + "\", the sheet shows \"" + Title() +
                           "\"" + (m_app.HasExited() ? " (the program ended)" : ""));
     return Page();
+}
+
+std::string WizardSheet::UsableButtons() const {
+    std::string names;
+    for (const auto& [id, name] : {std::pair<int, const char*>{kBackButton, "Back"},
+                                   {kNextButton, "Next"},
+                                   {kFinishButton, "Finish"}})
+        if (IsUsable(GetDlgItem(Window(), id)))
+            names += (names.empty() ? "" : " ") + std::string(name);
+    return names;
+}
+
+std::string WizardSheet::WaitForButtons(const std::string& expected) const {
+    WaitUntil([&] { return UsableButtons() == expected; });
+    return UsableButtons();
 }
 
 void WizardSheet::Press(int buttonId) {

@@ -30,6 +30,11 @@ class WizardSheet {
     HWND Control(int id) const { return ChildWithId(Page(), id); }
     // A button of the wizard frame.
     HWND Button(int id) const { return ChildWithId(Window(), id); }
+    // The frame's wizard buttons a person can use now, by name: "Back Next", "Back Finish", "".
+    std::string UsableButtons() const;
+    // Waits until UsableButtons() equals expected (the sheet sets its buttons a moment after it
+    // shows a page); returns UsableButtons() at the end.
+    std::string WaitForButtons(const std::string& expected) const;
     // Waits until a frame button can be used, then clicks it; throws when it stays hidden or
     // disabled.
     void Press(int buttonId);

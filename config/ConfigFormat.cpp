@@ -3,8 +3,6 @@
 #include <cstdlib>
 #include <iterator>
 
-#include "config/ProfileFile.h"
-
 const char kSectionName[] = "Varda";
 
 namespace {
@@ -111,11 +109,11 @@ void ReadTonerLimit(const std::string& value, ServerConfig& config) {
     config.m_SrvD_tl_end = NumberInRange(end, 150, 270, 190);
 }
 
-void ReadKey(const KeyBinding& binding, const std::string& path, ServerConfig& config) {
+void ReadKey(const KeyBinding& binding, const profile::Document& file, ServerConfig& config) {
     if (binding.kind == KeyKind::CopierWrite)
         return;
     std::string value;
-    ReadSetting(kSectionName, binding.key, binding.missing, value, path);
+    ReadSetting(kSectionName, binding.key, binding.missing, value, file);
     switch (binding.kind) {
     case KeyKind::Text:
     case KeyKind::Address:
@@ -205,29 +203,27 @@ std::string DefaultConfigBody() {
 }
 
 bool TransferSettings(const std::string& path, TransferDirection direction, ServerConfig& config) {
+    profile::Document file(path);
     if (direction == TransferDirection::Read) {
         ServerConfig loaded; // network sets start empty; each key adds its bit
         for (const KeyBinding& binding : kKeys)
-            ReadKey(binding, path, loaded);
+            ReadKey(binding, file, loaded);
         config = std::move(loaded);
         return true;
     }
-    // Each write goes to the disk at once, so nothing is pending when the copy to the floppy
-    // follows.
-    for (const KeyBinding& binding : kKeys) {
-        if (!WriteSetting(kSectionName, binding.key, ValueToWrite(binding, config), path))
-            return false;
-    }
-    return true;
+    for (const KeyBinding& binding : kKeys)
+        WriteSetting(kSectionName, binding.key, ValueToWrite(binding, config), file);
+    // Every pending write goes to the disk before the copy to the floppy can follow.
+    return file.Flush();
 }
 
 size_t ReadSetting(const char* section, const char* key, const char* missing, std::string& target,
-                   const std::string& path) {
-    target = profile::ReadString(section, key, missing, path);
+                   const profile::Document& file) {
+    target = file.Value(section, key).value_or(missing);
     return target.size();
 }
 
-bool WriteSetting(const char* section, const char* key, const std::string& source,
-                  const std::string& path) {
-    return profile::WriteString(section, key, source, path);
+void WriteSetting(const char* section, const char* key, const std::string& source,
+                  profile::Document& file) {
+    file.SetValue(section, key, source);
 }

@@ -3,6 +3,7 @@
 // copy's header line and the default file. Internal to the store.
 #include <string>
 
+#include "config/ProfileFile.h"
 #include "config/ServerConfig.h"
 
 // The section every key of the working copy belongs to.
@@ -18,14 +19,15 @@ std::string DefaultConfigBody();
 enum class TransferDirection { Read, Write };
 
 // Read: sets every field of config from the working copy at path (keys it lacks, or a missing
-// file, give the values of a new configuration). Write: writes every key into it, in the key
-// order, creating the file when it is missing. Returns false when a write failed.
+// or unreadable file, give the values of a new configuration). Write: sets every key, in the
+// key order, and then writes the file back, creating it when it is missing. Returns false when
+// the file could not be written.
 bool TransferSettings(const std::string& path, TransferDirection direction, ServerConfig& config);
 
 // Sets target to the key's value, or to missing when the key is absent; returns its length.
 size_t ReadSetting(const char* section, const char* key, const char* missing, std::string& target,
-                   const std::string& path);
+                   const profile::Document& file);
 
-// Writes source as the key's value; returns false when the file could not be written.
-bool WriteSetting(const char* section, const char* key, const std::string& source,
-                  const std::string& path);
+// Sets the key's value to source; the file takes it when it is flushed.
+void WriteSetting(const char* section, const char* key, const std::string& source,
+                  profile::Document& file);

@@ -1,6 +1,7 @@
 #include "config/ProfileFile.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "config/FileAccess.h"
 
@@ -164,22 +165,20 @@ std::string SetValue(std::string content, std::string_view section, std::string_
     return content.insert(insertAt, addition);
 }
 
-std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback,
-                       const std::string& path) {
-    std::string content;
-    if (ReadFileBytes(path, content) == ReadResult::Read) {
-        if (auto value = FindValue(content, section, key))
-            return std::move(*value);
-    }
-    return std::string(fallback);
+Document::Document(std::string path) : m_path(std::move(path)) {
+    m_readable = ReadFileBytes(m_path, m_content) != ReadResult::Failed;
 }
 
-bool WriteString(std::string_view section, std::string_view key, std::string_view value,
-                 const std::string& path) {
-    std::string content;
-    if (ReadFileBytes(path, content) == ReadResult::Failed)
-        return false;
-    return ReplaceFileBytes(path, SetValue(std::move(content), section, key, value));
+std::optional<std::string> Document::Value(std::string_view section, std::string_view key) const {
+    return FindValue(m_content, section, key);
+}
+
+void Document::SetValue(std::string_view section, std::string_view key, std::string_view value) {
+    m_content = profile::SetValue(std::move(m_content), section, key, value);
+}
+
+bool Document::Flush() const {
+    return m_readable && ReplaceFileBytes(m_path, m_content);
 }
 
 } // namespace profile

@@ -28,13 +28,27 @@ std::optional<std::string> FindValue(std::string_view content, std::string_view 
 std::string SetValue(std::string content, std::string_view section, std::string_view key,
                      std::string_view value);
 
-// The key's value in the file at path, or fallback when the key or the file is missing.
-std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback,
-                       const std::string& path);
+// A profile file read once, changed key by key in memory and written back as a whole.
+class Document {
+  public:
+    // Reads the file at path; a missing file reads as an empty one.
+    explicit Document(std::string path);
 
-// Sets the key's value in the file at path, creating the file when it is missing. The file is
-// replaced as a whole, so a failed write leaves it as it was. Returns false on failure.
-bool WriteString(std::string_view section, std::string_view key, std::string_view value,
-                 const std::string& path);
+    // False when the file exists but could not be read to its end: its keys are unknown, and
+    // Flush does not overwrite it.
+    bool IsReadable() const { return m_readable; }
+
+    std::optional<std::string> Value(std::string_view section, std::string_view key) const;
+    void SetValue(std::string_view section, std::string_view key, std::string_view value);
+
+    // Writes the content back, replacing the file as a whole, so a failure leaves it as it
+    // was. Returns false on failure.
+    bool Flush() const;
+
+  private:
+    std::string m_path;
+    std::string m_content;
+    bool m_readable = false;
+};
 
 } // namespace profile

@@ -217,16 +217,27 @@ TEST_F(StoreTest, FailedSaveLeavesTheOldFloppyFileAndNoTemporaryFile) {
         GTEST_SKIP() << "not possible here (chattr +i, mount -t tmpfs):" << impossible;
 }
 
-TEST_F(StoreTest, UnreadableWorkingCopyIsNeverCommitted) {
-    StartWith(kServerFile);
-    // Reading /proc/self/mem from its start fails: a read error in the middle of the copy.
-    const std::string workingCopy = test::ShellQuoted(test::HostPathOfWindows(WorkingCopy()));
-    ASSERT_EQ(0, test::RunHostCommand("ln -sfn /proc/self/mem " + workingCopy));
-    EXPECT_FALSE(CommitToFloppy(kFloppyConfigPath));
-    EXPECT_EQ(1u, boxes.Count());
-    EXPECT_EQ(kServerFile, FloppyFile());
-    EXPECT_EQ(std::vector<std::string>{"dp.ini"}, floppy.FileNames());
-    test::RunHostCommand("rm -f " + workingCopy);
+// A working copy that cannot be read whole, or that is not the floppy file behind the header
+// line, is never taken for the floppy file, neither by a save nor by the copy alone.
+TEST_F(StoreTest, ABadWorkingCopyIsNeverCommitted) {
+    const std::string hostPath = test::HostPathOfWindows(WorkingCopy());
+    const std::vector<std::pair<const char*, std::string>> cases = {
+        // Reading /proc/self/mem from its start fails: a read error in the middle of the copy.
+        {"read error", "ln -sfn /proc/self/mem " + test::ShellQuoted(hostPath)},
+        {"cut short", "printf '[Va' >" + test::ShellQuoted(hostPath)},
+        {"no header line", "printf 'hostname=X' >" + test::ShellQuoted(hostPath)},
+    };
+    for (const auto& [name, spoil] : cases) {
+        test::MessageBoxRecorder caseBoxes(IDCANCEL);
+        StartWith(kServerFile);
+        ASSERT_EQ(0, test::RunHostCommand(spoil)) << name;
+        EXPECT_FALSE(CommitToFloppy(kFloppyConfigPath)) << name;
+        EXPECT_FALSE(SaveConfiguration(DefaultRecord())) << name;
+        EXPECT_EQ(2u, caseBoxes.Count()) << name;
+        EXPECT_EQ(kServerFile, FloppyFile()) << name;
+        EXPECT_EQ(std::vector<std::string>{"dp.ini"}, floppy.FileNames()) << name;
+        test::RunHostCommand("rm -f " + test::ShellQuoted(hostPath));
+    }
 }
 
 TEST_F(StoreTest, WorkingCopyThatCannotTakeTheKeysIsNotCommitted) {

@@ -124,20 +124,24 @@ class ProfileFileOnDisk : public testing::Test {
     }
 };
 
-TEST_F(ProfileFileOnDisk, WriteCreatesAMissingFileAndReadFindsTheValue) {
+TEST_F(ProfileFileOnDisk, MissingFileReadsEmptyAndFlushCreatesIt) {
     DeleteFileA(m_path.c_str());
-    EXPECT_EQ("fallback", profile::ReadString("Varda", "zone", "fallback", m_path));
-    ASSERT_TRUE(profile::WriteString("Varda", "zone", "Z", m_path));
+    profile::Document file(m_path);
+    EXPECT_TRUE(file.IsReadable());
+    EXPECT_EQ(std::nullopt, file.Value("Varda", "zone"));
+    file.SetValue("Varda", "zone", "Z");
+    ASSERT_TRUE(file.Flush());
     EXPECT_EQ("[Varda]\r\nzone=Z\r\n", Bytes());
-    EXPECT_EQ("Z", profile::ReadString("Varda", "zone", "fallback", m_path));
+    EXPECT_EQ("Z", profile::Document(m_path).Value("Varda", "zone"));
 }
 
 // Wine's own profile functions rewrite the whole file on a change: blank lines go, spacing is
 // normalised, LF becomes CR LF and text after a NUL is lost. Ours changes the value only.
-TEST_F(ProfileFileOnDisk, WriteKeepsWhatWinesProfileFunctionsWouldNormalise) {
-    const std::string before = "[Varda]\n\n  hostname = A  \n;c\r\nx=1\0y\r\n\r\n[Other]\r\nq"s;
-    Write(before);
-    ASSERT_TRUE(profile::WriteString("Varda", "hostname", "B", m_path));
+TEST_F(ProfileFileOnDisk, FlushKeepsWhatWinesProfileFunctionsWouldNormalise) {
+    Write("[Varda]\n\n  hostname = A  \n;c\r\nx=1\0y\r\n\r\n[Other]\r\nq"s);
+    profile::Document file(m_path);
+    file.SetValue("Varda", "hostname", "B");
+    ASSERT_TRUE(file.Flush());
     EXPECT_EQ("[Varda]\n\n  hostname = B  \n;c\r\nx=1\0y\r\n\r\n[Other]\r\nq"s, Bytes());
 }
 
@@ -145,7 +149,7 @@ TEST_F(ProfileFileOnDisk, WriteKeepsWhatWinesProfileFunctionsWouldNormalise) {
 // that is there now.
 TEST_F(ProfileFileOnDisk, ReadSeesAFileReplacedWithTheSameModificationTime) {
     Write("[Varda]\r\nzone=OLD\r\n");
-    EXPECT_EQ("OLD", profile::ReadString("Varda", "zone", "", m_path));
+    EXPECT_EQ("OLD", profile::Document(m_path).Value("Varda", "zone"));
     const std::string other = m_path + ".other";
     std::ofstream(other, std::ios::binary) << "[Varda]\r\nzone=NEW\r\n";
     WIN32_FILE_ATTRIBUTE_DATA original{};
@@ -157,27 +161,34 @@ TEST_F(ProfileFileOnDisk, ReadSeesAFileReplacedWithTheSameModificationTime) {
     CloseHandle(file);
     ASSERT_TRUE(CopyFileA(other.c_str(), m_path.c_str(), FALSE));
     DeleteFileA(other.c_str());
-    EXPECT_EQ("NEW", profile::ReadString("Varda", "zone", "", m_path));
+    EXPECT_EQ("NEW", profile::Document(m_path).Value("Varda", "zone"));
 }
 
-TEST(ProfileFileOnFullDisk, FailedWriteLeavesTheFileAsItWasAndNoTemporaryFile) {
+TEST_F(ProfileFileOnDisk, WhatCannotBeReadIsNeverOverwritten) {
+    const std::string folder = m_path + ".d";
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    profile::Document unreadable(folder);
+    EXPECT_FALSE(unreadable.IsReadable());
+    unreadable.SetValue("Varda", "zone", "Z");
+    EXPECT_FALSE(unreadable.Flush());
+    EXPECT_TRUE(RemoveDirectoryA(folder.c_str())) << "still an empty folder";
+
+    profile::Document nowhere(m_path + ".missing\\x.ini");
+    nowhere.SetValue("Varda", "zone", "Z");
+    EXPECT_FALSE(nowhere.Flush());
+}
+
+TEST(ProfileFileOnFullDisk, FailedFlushLeavesTheFileAsItWasAndNoTemporaryFile) {
     test::FloppyDrive disk;
     const std::string before = "[Varda]\r\nzone=OLD\r\nx=1\r\n";
     disk.WriteFile("x.ini", before);
     if (!disk.MakeFull())
         GTEST_SKIP() << "no small file system can be mounted here (mount -t tmpfs)";
-    EXPECT_FALSE(
-        profile::WriteString("Varda", "zone", "NEW", test::FloppyDrive::DrivePath("x.ini")));
+    profile::Document file(test::FloppyDrive::DrivePath("x.ini"));
+    file.SetValue("Varda", "zone", "NEW");
+    EXPECT_FALSE(file.Flush());
     EXPECT_EQ(before, disk.ReadFile("x.ini"));
     EXPECT_EQ((std::vector<std::string>{"filler", "x.ini"}), disk.FileNames());
-}
-
-TEST_F(ProfileFileOnDisk, WriteToWhatIsNoFileFails) {
-    const std::string folder = m_path + ".d";
-    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-    EXPECT_FALSE(profile::WriteString("Varda", "zone", "Z", folder));
-    RemoveDirectoryA(folder.c_str());
-    EXPECT_FALSE(profile::WriteString("Varda", "zone", "Z", m_path + ".missing\\x.ini"));
 }
 
 } // namespace

@@ -1,8 +1,14 @@
 #include "pages/genericcombo.h"
 
+#include "resources/DropDownItems.h"
 #include "resources/resource.h"
 
 genericcombo::genericcombo(UINT templateId) : CVPropertyPage(templateId) {}
+
+BOOL genericcombo::OnInitDialog() {
+    resources::FillDropDownList(m_hWnd, static_cast<int>(TemplateId()));
+    return CVPropertyPage::OnInitDialog();
+}
 
 void genericcombo::DoDataExchange(fw::CDataExchange* pDX) {
     fw::DDX_CBString(pDX, IDC_CHOICE, m_value);

@@ -23,6 +23,8 @@ class genericcombo : public CVPropertyPage {
     void StoreValues() override;
 
   protected:
+    // Fills the list with the items that come with the page's template, then shows the value.
+    BOOL OnInitDialog() override;
     void DoDataExchange(fw::CDataExchange* pDX) override;
 
   private:

@@ -10,14 +10,14 @@
 
 const char kFloppyConfigPath[] = "a:\\dp.ini";
 
+namespace {
+
 const char kNoFloppyFileText[] =
     "No configuration file exists on the floppy disk or floppy disk not present. The utility "
     "will create one and default settings will be used.";
 const char kFloppyWriteFailedText[] =
     "The Configuration Wizard could not write the data to the floppy disk. Ensure that the floppy "
     "disk is inserted and not write-protected.";
-
-namespace {
 
 struct StorePaths {
     std::string workingCopy;
@@ -27,6 +27,11 @@ struct StorePaths {
 StorePaths& Paths() {
     static StorePaths paths;
     return paths;
+}
+
+// Where the floppy file is copied on its way into the working copy.
+std::string ScratchPath() {
+    return Paths().scratch;
 }
 
 // The system's temporary directory, ending in a path separator; empty when there is none.
@@ -56,10 +61,6 @@ bool CreateDefaultWorkingCopy(const std::string& workingCopyPath) {
 
 std::string WorkingCopyPath() {
     return Paths().workingCopy;
-}
-
-std::string ScratchPath() {
-    return Paths().scratch;
 }
 
 int OpenConfigStore(const std::string& floppyPath) {

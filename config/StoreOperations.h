@@ -5,10 +5,6 @@
 #include "config/ConfigFormat.h"
 #include "config/ConfigStore.h"
 
-// Where the floppy file is copied on its way into the working copy (the temporary directory
-// followed by "tmp_dp2.ini").
-std::string ScratchPath();
-
 // Writes the header line and the default body as the working copy at path.
 bool WriteDefaultConfigFile(const std::string& workingCopyPath);
 
@@ -24,7 +20,3 @@ bool CopyWorkingCopyToFloppy(const std::string& workingCopyPath, const std::stri
 // Copies the working copy to the floppy, offering Retry/Cancel on each failure, and deletes the
 // working copy once the floppy file is written. Returns whether it was.
 bool CommitToFloppy(const std::string& floppyPath);
-
-// The texts of the store's two boxes.
-extern const char kNoFloppyFileText[];
-extern const char kFloppyWriteFailedText[];

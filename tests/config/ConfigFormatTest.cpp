@@ -224,14 +224,5 @@ TEST_F(StoreTest, AwkwardFloppyFilesSurviveLoadAndSave) {
     }
 }
 
-TEST_F(StoreTest, EmptyFloppyFileGetsEveryKeyInOrder) {
-    StartWith("");
-    EXPECT_TRUE(SaveConfiguration(Load()));
-    std::string expected = DefaultFloppyFile();
-    for (const char* line : {"pq0type=LOW\r\n", "pq1type=HOLD\r\n"})
-        expected.erase(expected.find(line), std::string(line).size());
-    EXPECT_EQ(expected, FloppyFile());
-}
-
 } // namespace
 } // namespace configtest

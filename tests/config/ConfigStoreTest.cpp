@@ -117,14 +117,20 @@ TEST_F(StoreTest, RoundTripOfAServerFileChangesNoByte) {
     EXPECT_EQ(kServerFile, FloppyFile());
 }
 
-TEST_F(StoreTest, SaveWithoutAWorkingCopyWritesEveryKeyInOrder) {
-    StartWith("zone=A\r\n");
-    DeleteFileA(WorkingCopy().c_str());
-    EXPECT_TRUE(SaveConfiguration(DefaultRecord()));
+// With nothing to keep, a save writes every key, in the key order.
+TEST_F(StoreTest, SaveIntoNothingWritesEveryKeyInOrder) {
     std::string expected = DefaultFloppyFile();
     for (const char* line : {"pq0type=LOW\r\n", "pq1type=HOLD\r\n"})
         expected.erase(expected.find(line), std::string(line).size());
-    EXPECT_EQ(expected, FloppyFile());
+
+    StartWith("");
+    EXPECT_TRUE(SaveConfiguration(Load()));
+    EXPECT_EQ(expected, FloppyFile()) << "empty floppy file";
+
+    StartWith("zone=A\r\n");
+    DeleteFileA(WorkingCopy().c_str());
+    EXPECT_TRUE(SaveConfiguration(DefaultRecord()));
+    EXPECT_EQ(expected, FloppyFile()) << "no working copy";
 }
 
 TEST_F(StoreTest, WriteProtectedFloppyCancelKeepsTheFileAndTheWorkingCopy) {

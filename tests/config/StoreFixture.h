@@ -76,6 +76,7 @@ class StoreTest : public testing::Test {
         DeleteFileA(WorkingCopy().c_str());
         DeleteFileA(Scratch().c_str());
     }
+    ~StoreTest() override { DeleteFileA(WorkingCopy().c_str()); }
 
     static std::string WorkingCopy() { return TempDirectory() + "tmp_dp.ini"; }
     static std::string Scratch() { return TempDirectory() + "tmp_dp2.ini"; }

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <stdexcept>
 
 namespace test {
@@ -78,6 +77,20 @@ template <typename Condition> bool WaitUntil(Condition condition) {
     return true;
 }
 
+// Converts with one of Wine's own path functions; it returns a heap block the caller frees.
+template <typename Result, typename Argument>
+Result ConvertWithWine(const char* function, Argument argument, const std::string& path) {
+    using Converter = Result (*)(Argument);
+    const auto convert = reinterpret_cast<Converter>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), function)));
+    if (convert == nullptr)
+        throw std::runtime_error(std::string("not running under Wine: no ") + function);
+    Result converted = convert(argument);
+    if (converted == nullptr)
+        throw std::runtime_error(std::string(function) + " cannot convert " + path);
+    return converted;
+}
+
 class FindHandle {
   public:
     FindHandle(const std::string& pattern, WIN32_FIND_DATAA& data)
@@ -102,24 +115,6 @@ std::string ShellQuoted(const std::string& text) {
         quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
-
-namespace {
-
-// Converts with one of Wine's own path functions; it returns a heap block the caller frees.
-template <typename Result, typename Argument>
-Result ConvertWithWine(const char* function, Argument argument, const std::string& path) {
-    using Converter = Result (*)(Argument);
-    const auto convert = reinterpret_cast<Converter>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), function)));
-    if (convert == nullptr)
-        throw std::runtime_error(std::string("not running under Wine: no ") + function);
-    Result converted = convert(argument);
-    if (converted == nullptr)
-        throw std::runtime_error(std::string(function) + " cannot convert " + path);
-    return converted;
-}
-
-} // namespace
 
 std::string WindowsPathOfHost(const std::string& hostPath) {
     // Through the drive of the host's root, never through a drive that maps a folder of the

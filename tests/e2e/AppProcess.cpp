@@ -1,6 +1,7 @@
 #include "AppProcess.h"
 
-#include "HostSystem.h"
+#include "DriverError.h"
+#include "support/FloppyDrive.h"
 
 namespace e2e {
 
@@ -40,7 +41,7 @@ LONGLONG CounterNow() {
 } // namespace
 
 AppProcess::AppProcess(const std::string& hostPath) : m_name(hostPath) {
-    std::string commandLine = "\"" + HostToWindowsPath(hostPath) + "\"";
+    std::string commandLine = "\"" + test::WindowsPathOfHost(hostPath) + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     m_startCounter = CounterNow();

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "HostSystem.h"
+#include "DriverError.h"
 #include "RemoteWindows.h"
 #include "support/DialogTemplateBuilder.h"
 

@@ -53,7 +53,7 @@ TEST_F(EditorWalk, OneRowOfEachKindEditedInPlaceReachesTheFloppy) {
                                                      {"pq1wintcp", "off"},
                                                      {"pq1ethertalk", "off"},
                                                      {"pq1novell", "on"}}),
-                     Floppy().ReadConfig());
+                     Floppy().ReadFile(kConfigFile));
     EXPECT_EQ(std::vector<std::string>{"dp.ini"}, Floppy().FileNames());
 }
 
@@ -108,7 +108,7 @@ TEST_F(EditorWalk, FinishWithoutChangesWritesOnlyTheStoresNormalisations) {
     // Keys the file lacked come after its last line, in the order the program writes keys.
     expected += JoinLines(
         {"separator=false", "pq1device=5799", "pq1novserver=", "pq1novqueue=", "pq1novpserver="});
-    ExpectFloppyFile(expected, Floppy().ReadConfig());
+    ExpectFloppyFile(expected, Floppy().ReadFile(kConfigFile));
 }
 
 TEST_F(EditorWalk, RetryAfterTheWriteProtectionIsLiftedSavesTheEdits) {
@@ -116,16 +116,16 @@ TEST_F(EditorWalk, RetryAfterTheWriteProtectionIsLiftedSavesTheEdits) {
     EditorGrid grid = ChooseEditor();
     ReplaceText(grid.OpenEditor(kServerNameRow), "VARDA-RETRY");
     grid.ClickCaption(kServerNameRow);
-    Floppy().SetWriteProtected(true);
+    ASSERT_TRUE(Floppy().WriteProtect()) << "chattr +i has no effect here";
     Sheet().Press(kFinishButton);
 
     HWND box = App().WaitForDialog("Error");
-    ExpectFloppyFile(SampleFloppyFile(), Floppy().ReadConfig());
-    Floppy().SetWriteProtected(false);
+    ExpectFloppyFile(SampleFloppyFile(), Floppy().ReadFile(kConfigFile));
+    Floppy().RemoveWriteProtection();
     Click(ChildWithId(box, IDRETRY));
     ExpectProgramEnds();
     ExpectFloppyFile(WithValues(SampleFloppyFile(), {{"hostname", "VARDA-RETRY"}}),
-                     Floppy().ReadConfig());
+                     Floppy().ReadFile(kConfigFile));
 }
 
 } // namespace

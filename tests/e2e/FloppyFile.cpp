@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "HostSystem.h"
+#include "DriverError.h"
 
 namespace e2e {
 

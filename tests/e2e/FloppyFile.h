@@ -8,6 +8,9 @@
 
 namespace e2e {
 
+// The configuration file in the root of the floppy.
+inline const std::string kConfigFile = "dp.ini";
+
 // Each line followed by CR LF.
 std::string JoinLines(const std::vector<std::string>& lines);
 // The lines of a file split at CR LF; a last line without one is kept as it is.

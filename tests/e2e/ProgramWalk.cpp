@@ -2,14 +2,13 @@
 
 #include <iostream>
 
-#include "HostSystem.h"
+#include "DriverError.h"
+#include "FloppyFile.h"
 
 namespace e2e {
 
 void ProgramWalk::SetUp() {
-    const testing::TestInfo& test = *testing::UnitTest::GetInstance()->current_test_info();
-    m_floppy =
-        std::make_unique<FloppyFolder>(std::string(test.test_suite_name()) + "-" + test.name());
+    m_floppy = std::make_unique<test::FloppyDrive>();
 }
 
 void ProgramWalk::TearDown() {
@@ -31,7 +30,7 @@ void ProgramWalk::WaitForWelcomePage() {
 }
 
 void ProgramWalk::StartAtWelcome(const std::string& floppyFile) {
-    Floppy().WriteConfig(floppyFile);
+    Floppy().WriteFile(kConfigFile, floppyFile);
     Start();
     WaitForWelcomePage();
 }

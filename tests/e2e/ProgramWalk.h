@@ -1,6 +1,6 @@
 #pragma once
-// A walk of the real program: drive A: mapped to a floppy folder of the walk's own, the program
-// started as its own process and driven through its windows. When a walk fails, what was on
+// A walk of the real program: drive A: mapped to an empty floppy folder of the walk's own, the
+// program started as its own process and driven through its windows. When a walk fails, what was on
 // screen goes into the test's output and the program is ended.
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 
 #include "AppProcess.h"
-#include "FloppyFolder.h"
+#include "support/FloppyDrive.h"
 #include "WizardSheet.h"
 
 namespace e2e {
@@ -23,7 +23,7 @@ class ProgramWalk : public testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    FloppyFolder& Floppy() { return *m_floppy; }
+    test::FloppyDrive& Floppy() { return *m_floppy; }
     AppProcess& App() { return *m_app; }
     WizardSheet& Sheet() { return *m_sheet; }
 
@@ -37,7 +37,7 @@ class ProgramWalk : public testing::Test {
     void ExpectProgramEnds();
 
   private:
-    std::unique_ptr<FloppyFolder> m_floppy;
+    std::unique_ptr<test::FloppyDrive> m_floppy;
     std::unique_ptr<AppProcess> m_app;
     std::unique_ptr<WizardSheet> m_sheet;
 };

@@ -5,7 +5,7 @@
 #include <cwchar>
 #include <vector>
 
-#include "HostSystem.h"
+#include "DriverError.h"
 
 namespace e2e {
 

@@ -54,7 +54,7 @@ TEST_F(ProgramStart, WelcomePageOffersOnlyTheModeButtonsQuitAndAbout) {
 
     Sheet().Press(kQuitButton);
     ExpectProgramEnds();
-    ExpectFloppyFile(SampleFloppyFile(), Floppy().ReadConfig());
+    ExpectFloppyFile(SampleFloppyFile(), Floppy().ReadFile(kConfigFile));
 }
 
 // Start-up latency, measured from just before the process is created until the first window
@@ -103,7 +103,7 @@ class StartupBenchmark : public ProgramWalk {
 };
 
 TEST_F(StartupBenchmark, WelcomePageBesideABareDialogProgram) {
-    Floppy().WriteConfig(SampleFloppyFile());
+    Floppy().WriteFile(kConfigFile, SampleFloppyFile());
     // One start each first, so both measure a warm file cache.
     BaselineStart();
     ProgramStartToWelcome();
@@ -122,7 +122,7 @@ TEST_F(StartupBenchmark, WelcomePageBesideABareDialogProgram) {
                 programMs / baselineMs, Fastest(program) / Fastest(baseline));
     RecordProperty("baseline_ms", std::to_string(baselineMs));
     RecordProperty("welcome_ms", std::to_string(programMs));
-    ExpectFloppyFile(SampleFloppyFile(), Floppy().ReadConfig());
+    ExpectFloppyFile(SampleFloppyFile(), Floppy().ReadFile(kConfigFile));
 }
 
 } // namespace

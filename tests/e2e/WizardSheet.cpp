@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "HostSystem.h"
+#include "DriverError.h"
 
 namespace e2e {
 

@@ -123,7 +123,7 @@ TEST_F(WizardWalk, ValueChangedOnEveryPageReachesTheFloppyAndNothingElseChanges)
                                                      {"domain", "lab.example.org"},
                                                      {"workgroup", "PRINTERS"},
                                                      {"zone", "Floor 3"}}),
-                     Floppy().ReadConfig());
+                     Floppy().ReadFile(kConfigFile));
     EXPECT_EQ(std::vector<std::string>{"dp.ini"}, Floppy().FileNames());
 }
 
@@ -140,7 +140,7 @@ TEST_F(WizardWalk, QuitOnAMiddlePageLeavesTheFloppyUntouched) {
     Sheet().Press(kQuitButton);
     ExpectProgramEnds();
 
-    ExpectFloppyFile(SampleFloppyFile(), Floppy().ReadConfig());
+    ExpectFloppyFile(SampleFloppyFile(), Floppy().ReadFile(kConfigFile));
     EXPECT_EQ(std::vector<std::string>{"dp.ini"}, Floppy().FileNames());
 }
 
@@ -149,7 +149,7 @@ TEST_F(WizardWalk, WriteProtectedFloppyKeepsTheSheetOpenUntilASaveSucceeds) {
     ChooseWizard();
     ChooseListItem(Sheet().Control(kListBox), "Xerox 5790");
     NextToClosingPage();
-    Floppy().SetWriteProtected(true);
+    ASSERT_TRUE(Floppy().WriteProtect()) << "chattr +i has no effect here";
     Sheet().Press(kFinishButton);
 
     HWND box = App().WaitForDialog("Error");
@@ -162,14 +162,14 @@ TEST_F(WizardWalk, WriteProtectedFloppyKeepsTheSheetOpenUntilASaveSucceeds) {
     ASSERT_FALSE(App().HasExited()) << "Cancel in the error box ended the program";
     Sheet().WaitForPage(kClosingPage);
     EXPECT_EQ("Back Finish", Sheet().WaitForButtons("Back Finish"));
-    Floppy().SetWriteProtected(false);
-    ExpectFloppyFile(SampleFloppyFile(), Floppy().ReadConfig());
+    Floppy().RemoveWriteProtection();
+    ExpectFloppyFile(SampleFloppyFile(), Floppy().ReadFile(kConfigFile));
 
     Sheet().Press(kFinishButton);
     ExpectProgramEnds();
     EXPECT_EQ(nullptr, App().FindDialog("Error"));
     ExpectFloppyFile(WithValues(SampleFloppyFile(), {{"pq0device", "5790"}, {"pq1device", "5790"}}),
-                     Floppy().ReadConfig());
+                     Floppy().ReadFile(kConfigFile));
 }
 
 TEST_F(WizardWalk, FinishWithoutAFloppyFileWritesTheDefaultSettings) {
@@ -182,7 +182,7 @@ TEST_F(WizardWalk, FinishWithoutAFloppyFileWritesTheDefaultSettings) {
     Sheet().Press(kFinishButton);
     ExpectProgramEnds();
 
-    const std::optional<std::string> written = Floppy().ReadConfig();
+    const std::optional<std::string> written = Floppy().ReadFile(kConfigFile);
     ASSERT_TRUE(written.has_value());
     std::vector<std::string> lines = SplitLines(*written);
     // The default domain is the program's own choice; its line stands second.

@@ -234,22 +234,33 @@ TEST(PaintDC, PaintsTheInvalidAreaAndValidatesIt) {
     EXPECT_FALSE(GetUpdateRect(wnd.m_hWnd, nullptr, FALSE));
 }
 
-TEST(GdiLeaks, TheProbeSeesALeak) {
-    const unsigned before = test::ProbeGdiSlot();
-    std::vector<HBRUSH> leaked;
-    for (int i = 0; i < 50; ++i)
-        leaked.push_back(CreateSolidBrush(RGB(i, 0, 0)));
-    const unsigned after = test::ProbeGdiSlot();
-    for (HBRUSH brush : leaked)
+TEST(GdiLeaks, TheProbesSeeALeakButNotAReordering) {
+    const std::vector<unsigned> gdiBefore = test::NextGdiSlots();
+    const std::vector<unsigned> windowsBefore = test::NextWindowSlots();
+    std::vector<HBRUSH> brushes;
+    for (int i = 0; i < 3; ++i)
+        brushes.push_back(CreateSolidBrush(RGB(i, 0, 0)));
+    std::vector<HWND> windows;
+    for (int i = 0; i < 3; ++i)
+        windows.push_back(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                          GetModuleHandleA(nullptr), nullptr));
+    EXPECT_NE(gdiBefore, test::NextGdiSlots());
+    EXPECT_NE(windowsBefore, test::NextWindowSlots());
+    // Freed in the order made, not the reverse: the free lists hold the same slots reordered.
+    for (HBRUSH brush : brushes)
         DeleteObject(brush);
-    EXPECT_GE(after, before + 50);
+    for (HWND window : windows)
+        DestroyWindow(window);
+    EXPECT_EQ(gdiBefore, test::NextGdiSlots());
+    EXPECT_EQ(windowsBefore, test::NextWindowSlots());
+    EXPECT_EQ(gdiBefore.back(), test::ProbeGdiSlot());
+    EXPECT_EQ(windowsBefore.back(), test::ProbeWindowSlot());
 }
 
 TEST(GdiLeaks, RepeatedUseOfTheHelpersLeavesNothingBehind) {
     fw::CWnd window;
     ASSERT_TRUE(window.CreateEx(0, nullptr, "", WS_POPUP, RECT{0, 0, 40, 40}, nullptr, 0));
-    const unsigned before = test::ProbeGdiSlot();
-    for (int i = 0; i < 300; ++i) {
+    const auto cycle = [&window](int i) {
         fw::CFont font;
         font.CreatePointFont(80 + i % 5, "Arial");
         font.CreatePointFont(90, "Arial");
@@ -261,6 +272,10 @@ TEST(GdiLeaks, RepeatedUseOfTheHelpersLeavesNothingBehind) {
         fw::MeasureText(dc, "text");
         fw::ClientDC client(window.m_hWnd);
         fw::MeasureText(client, "text");
-    }
-    EXPECT_LT(test::ProbeGdiSlot(), before + 20);
+    };
+    cycle(0);
+    const std::vector<unsigned> before = test::NextGdiSlots();
+    for (int i = 0; i < 100; ++i)
+        cycle(i);
+    EXPECT_EQ(before, test::NextGdiSlots());
 }

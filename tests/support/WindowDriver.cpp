@@ -3,9 +3,11 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <exception>
 #include <map>
 #include <utility>
+#include <vector>
 
 #include "framework/Wnd.h"
 
@@ -96,6 +98,23 @@ BOOL CALLBACK MatchCaption(HWND hwnd, LPARAM lParam) {
 
 unsigned Slot(const void* handle) {
     return static_cast<unsigned>(reinterpret_cast<UINT_PTR>(handle) & 0xFFFF);
+}
+
+// More objects than a test's work holds at once, so that work only reorders these slots.
+constexpr size_t kProbeBatch = 128;
+
+template <typename Make, typename Free> std::vector<unsigned> NextSlots(Make make, Free free) {
+    std::vector<decltype(make())> batch;
+    for (size_t i = 0; i < kProbeBatch; ++i)
+        batch.push_back(make());
+    std::vector<unsigned> slots;
+    for (const auto& handle : batch)
+        slots.push_back(Slot(handle));
+    // Freed last to first, the slots go back onto the free list in the order they came.
+    for (auto handle = batch.rbegin(); handle != batch.rend(); ++handle)
+        free(*handle);
+    std::sort(slots.begin(), slots.end());
+    return slots;
 }
 } // namespace
 
@@ -193,19 +212,26 @@ HWND FindThreadWindow(const std::string& caption) {
     return search.found;
 }
 
+std::vector<unsigned> NextGdiSlots() {
+    return NextSlots([] { return CreateSolidBrush(RGB(1, 2, 3)); },
+                     [](HBRUSH brush) { DeleteObject(brush); });
+}
+
+std::vector<unsigned> NextWindowSlots() {
+    return NextSlots(
+        [] {
+            return CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr,
+                                   GetModuleHandleA(nullptr), nullptr);
+        },
+        [](HWND window) { DestroyWindow(window); });
+}
+
 unsigned ProbeGdiSlot() {
-    HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
-    const unsigned slot = Slot(probe);
-    DeleteObject(probe);
-    return slot;
+    return NextGdiSlots().back();
 }
 
 unsigned ProbeWindowSlot() {
-    HWND probe = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
-    const unsigned slot = Slot(probe);
-    DestroyWindow(probe);
-    return slot;
+    return NextWindowSlots().back();
 }
 
 } // namespace test

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace test {
 
@@ -47,9 +48,15 @@ HWND FindChildByClass(HWND parent, const std::string& className);
 // A visible top-level window of this thread with that caption, or null.
 HWND FindThreadWindow(const std::string& caption);
 
-// The slot (low 16 bits of the handle) of a freshly made probe GDI object or window. Wine
-// hands out the most recently freed slot first, so across some work the probe's slot climbs
-// with every object that work leaked, and stays within a few slots otherwise.
+// Leak checks (GetGuiResources answers 0 under Wine). Wine hands out the most recently freed
+// slot of its handle tables first (one table for GDI objects, one for windows, hooks, menus
+// and cursors). These return the slots (low 16 bits of the handles), sorted, that the next
+// objects made would get: work that frees everything it takes only reorders them, while a
+// leak takes one away and a deeper slot shows up. Run the work once before the first probe,
+// so that caches made on first use do not count.
+std::vector<unsigned> NextGdiSlots();
+std::vector<unsigned> NextWindowSlots();
+// The highest of those slots: equal before and after work that leaks nothing.
 unsigned ProbeGdiSlot();
 unsigned ProbeWindowSlot();
 

@@ -38,7 +38,7 @@ bool PressWizardButton(HWND sheet, int psbtn);
 void TypeChars(HWND control, const std::string& text);
 // A key stroke: WM_KEYDOWN then WM_KEYUP.
 void PressKey(HWND control, UINT virtualKey);
-// Gives a control the focus, as a click or Tab would.
+// Gives a control the focus (SetFocus), then pumps.
 void Focus(HWND control);
 
 // The first descendant with that control id, or null.

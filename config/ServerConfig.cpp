@@ -2,7 +2,13 @@
 
 #include <tuple>
 
+#include "config/ProfileFile.h"
+
 const char kDefaultDomainName[] = "tessel.local";
+
+bool SettingMatches(std::string_view text, std::string_view word) {
+    return profile::EqualsNoCase(text, word);
+}
 
 const char* NetworkSetName(NetworkSet value) {
     static const char* const kNames[kNetworkSetCount] = {

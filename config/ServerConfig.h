@@ -1,6 +1,7 @@
 #pragma once
 // The configuration record: every setting the tool edits, in the order the editor shows them.
 #include <string>
+#include <string_view>
 
 // The networks over which a print queue is offered, as bits.
 using NetworkSet = int;
@@ -14,6 +15,10 @@ constexpr int kNetworkSetCount = 8;
 // Display name of a set ("None" for 0 ... "Windows TCP/IP, EtherTalk, Novell" for 7); empty
 // for a value outside 0 to 7.
 const char* NetworkSetName(NetworkSet value);
+
+// Settings the tool interprets ("yes", "on", "default", copier names) match without regard to
+// case.
+bool SettingMatches(std::string_view text, std::string_view word);
 
 // The placeholder domain of a new configuration.
 extern const char kDefaultDomainName[];

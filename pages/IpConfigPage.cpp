@@ -1,19 +1,10 @@
 #include "pages/IpConfigPage.h"
 
-#include <algorithm>
-#include <cctype>
-
+#include "config/ServerConfig.h"
 #include "controls/ipaddr/IPAddrCtl.h"
 #include "resources/resource.h"
 
 namespace {
-bool EqualsNoCase(const std::string& text, const std::string& word) {
-    return std::equal(text.begin(), text.end(), word.begin(), word.end(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) ==
-               std::tolower(static_cast<unsigned char>(b));
-    });
-}
-
 // The storing half of DDX_IPAddrCtl without the error box. On an invalid field the control
 // has already put the focus there; the exchange fails on that field, so the later exchanges
 // of the pass are skipped and their members keep their text.
@@ -50,7 +41,7 @@ void IpConfigPage::DoDataExchange(fw::CDataExchange* pDX) {
 }
 
 void IpConfigPage::LoadValues() {
-    m_dhcp = EqualsNoCase(*m_dhcpField, "yes") ? 1 : 0;
+    m_dhcp = SettingMatches(*m_dhcpField, "yes") ? 1 : 0;
     m_ipText = *m_ipField;
     m_maskText = *m_maskField;
     UpdateData(FALSE);

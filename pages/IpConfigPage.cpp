@@ -4,24 +4,6 @@
 #include "controls/ipaddr/IPAddrCtl.h"
 #include "resources/resource.h"
 
-namespace {
-// The storing half of DDX_IPAddrCtl without the error box. On an invalid field the control
-// has already put the focus there; the exchange fails on that field, so the later exchanges
-// of the pass are skipped and their members keep their text.
-void StoreAddressSilently(fw::CDataExchange* pDX, int id, std::string& value) {
-    if (pDX->Failed())
-        return;
-    auto* control = dynamic_cast<CIPAddrCtl*>(fw::CWnd::FromHandle(pDX->PrepareCtrl(id)));
-    std::string text;
-    if (control && control->GetAddressText(FALSE, text)) {
-        value = text;
-        return;
-    }
-    pDX->PrepareWindow(GetFocus(), true);
-    pDX->Fail();
-}
-} // namespace
-
 IpConfigPage::IpConfigPage(UINT templateId) : CVPropertyPage(templateId) {}
 
 void IpConfigPage::SetFields(std::string* ipField, std::string* maskField, std::string* dhcpField) {
@@ -30,14 +12,14 @@ void IpConfigPage::SetFields(std::string* ipField, std::string* maskField, std::
     m_dhcpField = dhcpField;
 }
 
-void IpConfigPage::ExchangeValues(fw::CDataExchange* pDX, AddressExchange exchangeAddress) {
+void IpConfigPage::ExchangeValues(fw::CDataExchange* pDX, bool reportErrors) {
     fw::DDX_Check(pDX, IDC_ENABLE_DHCP, m_dhcp);
-    exchangeAddress(pDX, IDC_IP_ADDRESS, m_ipText);
-    exchangeAddress(pDX, IDC_SUBNET_MASK, m_maskText);
+    DDX_IPAddrCtl(pDX, IDC_IP_ADDRESS, m_ipText, reportErrors);
+    DDX_IPAddrCtl(pDX, IDC_SUBNET_MASK, m_maskText, reportErrors);
 }
 
 void IpConfigPage::DoDataExchange(fw::CDataExchange* pDX) {
-    ExchangeValues(pDX, DDX_IPAddrCtl);
+    ExchangeValues(pDX, true);
 }
 
 void IpConfigPage::LoadValues() {
@@ -61,7 +43,7 @@ void IpConfigPage::StoreValues() {
     // Leaving the page stores twice before the validating exchange of OnKillActive: only that
     // one reports, so the operator sees one box per attempt.
     fw::CDataExchange silentStore(*this, true);
-    ExchangeValues(&silentStore, StoreAddressSilently);
+    ExchangeValues(&silentStore, false);
     *m_dhcpField = m_dhcp ? "yes" : "no";
     *m_maskField = m_maskText;
     *m_ipField = m_ipText;

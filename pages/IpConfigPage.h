@@ -32,8 +32,7 @@ class IpConfigPage : public CVPropertyPage {
     void DoDataExchange(fw::CDataExchange* pDX) override;
 
   private:
-    using AddressExchange = void (*)(fw::CDataExchange* pDX, int id, std::string& text);
-    void ExchangeValues(fw::CDataExchange* pDX, AddressExchange exchangeAddress);
+    void ExchangeValues(fw::CDataExchange* pDX, bool reportErrors);
 
     std::string* m_dhcpField = nullptr;
     std::string* m_maskField = nullptr;

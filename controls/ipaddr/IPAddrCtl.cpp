@@ -374,7 +374,7 @@ void CIPAddrCtl::OnChildChar(UINT code, UINT, UINT, CIPAddrField& sender) {
     }
 }
 
-void DDX_IPAddrCtl(fw::CDataExchange* pDX, int id, std::string& value) {
+void DDX_IPAddrCtl(fw::CDataExchange* pDX, int id, std::string& value, bool reportErrors) {
     if (pDX->Failed())
         return;
     HWND control = pDX->PrepareCtrl(id);
@@ -383,7 +383,8 @@ void DDX_IPAddrCtl(fw::CDataExchange* pDX, int id, std::string& value) {
         return;
     }
     IPAddrResult result{};
-    if (SendMessageA(control, IPAC_GETADDRESS, TRUE, reinterpret_cast<LPARAM>(&result))) {
+    if (SendMessageA(control, IPAC_GETADDRESS, reportErrors ? TRUE : FALSE,
+                     reinterpret_cast<LPARAM>(&result))) {
         value = FormatDottedAddress(result.octet);
         return;
     }

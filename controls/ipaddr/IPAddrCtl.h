@@ -123,5 +123,6 @@ class CIPAddrCtl : public fw::CWnd {
 // the first result). Returns false on failure.
 bool RegisterIPAddrClass();
 
-// Exchanges a dotted address text with the IP address control of that id.
-void DDX_IPAddrCtl(fw::CDataExchange* pDX, int id, std::string& value);
+// Exchanges a dotted address text with the IP address control of that id. Storing an invalid
+// address fails the exchange at the bad field, with the control's error box when reportErrors.
+void DDX_IPAddrCtl(fw::CDataExchange* pDX, int id, std::string& value, bool reportErrors = true);

@@ -84,7 +84,7 @@ std::vector<HWND> AppProcess::VisibleWindows() const {
 
 HWND AppProcess::FindDialog(const std::string& caption) const {
     for (HWND window : VisibleWindows()) {
-        if (ClassOf(window) == "#32770" && CaptionOf(window) == caption)
+        if (fw::GetClassNameOf(window) == "#32770" && CaptionOf(window) == caption)
             return window;
     }
     return nullptr;
@@ -115,11 +115,12 @@ std::string AppProcess::DescribeScreen() const {
         // A program that does not answer (crashed, in a debugger) shows the captions only.
         const bool answers = Answers(window);
         const auto text = [answers](HWND w) { return answers ? TextOf(w) : CaptionOf(w); };
-        screen += "[" + ClassOf(window) + "] \"" + text(window) + "\"" +
+        screen += "[" + fw::GetClassNameOf(window) + "] \"" + text(window) + "\"" +
                   (answers ? "" : " (not answering)") + "\n";
         for (HWND control : DescendantsOf(window))
             if (IsWindowVisible(control))
-                screen += "    " + ClassOf(control) + " " + std::to_string(GetDlgCtrlID(control)) +
+                screen += "    " + fw::GetClassNameOf(control) + " " +
+                          std::to_string(GetDlgCtrlID(control)) +
                           (IsWindowEnabled(control) ? "" : " (disabled)") + ": \"" + text(control) +
                           "\"\n";
     }
@@ -129,7 +130,7 @@ std::string AppProcess::DescribeScreen() const {
 std::string MessageBoxText(HWND box) {
     std::string text;
     for (HWND control : ChildrenOf(box))
-        if (ClassOf(control) == "Static" && !TextOf(control).empty())
+        if (fw::GetClassNameOf(control) == "Static" && !TextOf(control).empty())
             text = TextOf(control);
     return text;
 }

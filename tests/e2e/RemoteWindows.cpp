@@ -17,7 +17,7 @@ constexpr int kIpFields = 4;
 
 void Post(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!PostMessageA(window, msg, wParam, lParam))
-        throw DriverError("cannot post to window " + ClassOf(window));
+        throw DriverError("cannot post to window " + fw::GetClassNameOf(window));
 }
 
 LPARAM PointParam(POINT point) {
@@ -25,7 +25,7 @@ LPARAM PointParam(POINT point) {
 }
 
 std::string Describe(HWND window) {
-    return ClassOf(window) + " \"" + TextOrCaption(window) + "\" (id " +
+    return fw::GetClassNameOf(window) + " \"" + TextOrCaption(window) + "\" (id " +
            std::to_string(GetDlgCtrlID(window)) + ")";
 }
 
@@ -79,7 +79,7 @@ LRESULT Ask(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutA(window, msg, wParam, lParam, SMTO_ABORTIFHUNG, kReplyTimeoutMs,
                              &result))
-        throw DriverError("no answer from window " + ClassOf(window) + " to message " +
+        throw DriverError("no answer from window " + fw::GetClassNameOf(window) + " to message " +
                           std::to_string(msg));
     return static_cast<LRESULT>(result);
 }
@@ -101,19 +101,19 @@ bool Answers(HWND window) {
 }
 
 std::string CaptionOf(HWND window) {
-    char caption[256] = {};
-    GetWindowTextA(window, caption, sizeof caption);
-    return caption;
+    // GetWindowTextLength would ask the window; GetWindowText of another process's window
+    // does not, so the buffer grows until the caption fits.
+    std::vector<char> buffer(256);
+    for (;;) {
+        const int copied = GetWindowTextA(window, buffer.data(), static_cast<int>(buffer.size()));
+        if (copied < static_cast<int>(buffer.size()) - 1)
+            return std::string(buffer.data(), static_cast<size_t>(std::max(copied, 0)));
+        buffer.resize(buffer.size() * 2);
+    }
 }
 
 std::string TextOrCaption(HWND window) {
     return Answers(window) ? TextOf(window) : CaptionOf(window);
-}
-
-std::string ClassOf(HWND window) {
-    char name[256] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
 }
 
 std::string TextOf(HWND window) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/Wnd.h"
+
 namespace e2e {
 
 // How long one step of a walk may take before the walk counts as stuck.
@@ -20,7 +22,6 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kStepTi
 // not answer within a few seconds.
 LRESULT Ask(HWND window, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 
-std::string ClassOf(HWND window);
 // The window's text, asked of the window itself (WM_GETTEXT, which Wine carries across
 // processes): an edit control's content, a combo box's selected item, a caption.
 std::string TextOf(HWND window);

@@ -10,7 +10,7 @@ HWND WizardSheet::FindSheet() const {
     if (m_window && IsWindow(m_window))
         return m_window;
     for (HWND window : m_app.VisibleWindows())
-        if (ClassOf(window) == "#32770" && GetDlgItem(window, kBackButton))
+        if (fw::GetClassNameOf(window) == "#32770" && GetDlgItem(window, kBackButton))
             return m_window = window;
     return nullptr;
 }
@@ -28,7 +28,7 @@ std::string WizardSheet::Title() const {
 
 HWND WizardSheet::Page() const {
     for (HWND child : ChildrenOf(Window()))
-        if (ClassOf(child) == "#32770" && IsWindowVisible(child))
+        if (fw::GetClassNameOf(child) == "#32770" && IsWindowVisible(child))
             return child;
     throw DriverError("the sheet shows no page");
 }
@@ -38,7 +38,7 @@ bool WizardSheet::Shows(const std::string& title) const {
     if (!sheet || !IsWindowVisible(sheet) || Title() != title)
         return false;
     for (HWND child : ChildrenOf(sheet))
-        if (ClassOf(child) == "#32770" && IsWindowVisible(child))
+        if (fw::GetClassNameOf(child) == "#32770" && IsWindowVisible(child))
             return true;
     return false;
 }

@@ -336,10 +336,17 @@ void PropertyGrid::UpdateScrollBar() {
     if (!bar)
         return;
     if (m_visibleCount >= m_lastId) {
-        ShowWindow(bar, SW_HIDE);
+        if (ScrollBarShown())
+            ShowWindow(bar, SW_HIDE);
         return;
     }
-    SetScrollRange(bar, SB_CTL, 1, m_lastId - m_visibleCount + 1, TRUE);
+    // Setting the bar repaints it at once: only a change is worth that on every painting.
+    const int last = m_lastId - m_visibleCount + 1;
+    SCROLLINFO current{sizeof current, SIF_RANGE | SIF_POS, 0, 0, 0, 0, 0};
+    GetScrollInfo(bar, SB_CTL, &current);
+    if (ScrollBarShown() && current.nMin == 1 && current.nMax == last && current.nPos == m_topId)
+        return;
+    SetScrollRange(bar, SB_CTL, 1, last, TRUE);
     SetScrollPos(bar, SB_CTL, m_topId, TRUE);
     EnableScrollBar(bar, SB_CTL, ESB_ENABLE_BOTH);
     ShowWindow(bar, SW_SHOW);

@@ -150,30 +150,3 @@ TEST_F(ScrollTest, RowScrolledOutOfViewIgnoresClicksAtItsOldPlace) {
     EXPECT_EQ("five", m_grid.FindItem(5)->GetText());
     EXPECT_EQ("one", m_grid.FindItem(1)->GetText());
 }
-
-TEST_F(ScrollTest, FocusMovingToTheScrollBarCommits) {
-    const int id = AddText("text", "old");
-    Redraw();
-    ClickValue(id);
-    ASSERT_NE(nullptr, Editor());
-    test::TypeChars(Editor(), "new");
-    m_grid.SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(ScrollBar()));
-    EXPECT_EQ(nullptr, Editor());
-    EXPECT_EQ("new", m_grid.FindItem(id)->GetText());
-}
-
-TEST_F(ScrollTest, ResizingCommitsAndPlacesTheScrollBar) {
-    const int id = AddText("text", "old");
-    Redraw();
-    ClickValue(id);
-    test::TypeChars(Editor(), "new");
-    m_grid.MoveWindow(RECT{10, 10, 310, 210});
-    EXPECT_EQ(nullptr, Editor());
-    EXPECT_EQ("new", m_grid.FindItem(id)->GetText());
-    RECT bar = fw::CWnd::FromHandle(ScrollBar())->GetWindowRect();
-    MapWindowPoints(nullptr, m_grid.GetSafeHwnd(), reinterpret_cast<POINT*>(&bar), 2);
-    EXPECT_EQ(300 - 20, bar.left);
-    EXPECT_EQ(5, bar.top);
-    EXPECT_EQ(15, bar.right - bar.left);
-    EXPECT_EQ(200 - 10, bar.bottom - bar.top);
-}

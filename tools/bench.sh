@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks under Wine: the store (load and save), the grid's painting
+# and the program's start-up beside a bare dialog program. Figures only; nothing fails on them.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+ensure_packages "${BUILD_PACKAGES[@]}"
+ensure_prefix "$BUILD_DIR/wineprefix" null
+wineserver -p </dev/null >/dev/null 2>&1 || true # already running
+trap 'wineserver -k 2>/dev/null || true' EXIT
+wine cmd /c exit </dev/null >/dev/null 2>&1
+
+build config_bench propgrid_bench e2e_tests
+cd "$BUILD_DIR"
+wine tests/bench/config_bench.exe
+wine tests/bench/propgrid_bench.exe
+wine tests/e2e/e2e_tests.exe --gtest_filter='StartupBenchmark.*'

@@ -1,5 +1,7 @@
 #include "sheet/VPropertySheet.h"
 
+#include "sheet/FontScaler.h"
+
 #include "app/AboutDialog.h"
 #include "config/ConfigStore.h"
 #include "framework/DialogTemplate.h"
@@ -20,32 +22,6 @@ int Width(const RECT& r) {
 int Height(const RECT& r) {
     return r.bottom - r.top;
 }
-
-struct FontMeasure {
-    int charWidth;
-    int lineHeight;
-};
-
-FontMeasure MeasureFont(HDC dc, HFONT font) {
-    fw::SelectObjectGuard selected(dc, font);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    return {metrics.tmAveCharWidth, metrics.tmHeight + metrics.tmExternalLeading};
-}
-
-// Scales between two font measures; the product comes first and the division truncates.
-// A zero measure (a font that cannot be measured) leaves values unscaled.
-class FontScaler {
-  public:
-    FontScaler(const FontMeasure& from, const FontMeasure& to) : m_from(from), m_to(to) {}
-    int X(int v) const { return Scale(v, m_to.charWidth, m_from.charWidth); }
-    int Y(int v) const { return Scale(v, m_to.lineHeight, m_from.lineHeight); }
-
-  private:
-    static int Scale(int v, int to, int from) { return from == 0 || to == 0 ? v : v * to / from; }
-    FontMeasure m_from;
-    FontMeasure m_to;
-};
 
 // A rectangle in screen coordinates, converted to the client coordinates of window.
 RECT ScreenToClientRect(HWND window, RECT rect) {

@@ -73,28 +73,34 @@ void CWnd::Detach() {
 }
 
 namespace {
-// The object that a CreationAttachment waits to attach. The creation hook attaches it to the
-// new window before the window's first message, so the object sees WM_NCCREATE and WM_CREATE.
-thread_local CWnd* t_pendingObject = nullptr;
-
-LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND && t_pendingObject) {
-        CWnd* object = std::exchange(t_pendingObject, nullptr);
-        object->SubclassWindow(reinterpret_cast<HWND>(wParam));
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
+// The attachment waiting for its window. Its hook attaches the object to the new window before
+// the window's first message, so the object sees WM_NCCREATE and WM_CREATE.
+thread_local CreationAttachment* t_pendingAttachment = nullptr;
 } // namespace
 
+LRESULT CALLBACK CreationAttachment::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && t_pendingAttachment)
+        std::exchange(t_pendingAttachment, nullptr)->AttachTo(reinterpret_cast<HWND>(wParam));
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void CreationAttachment::AttachTo(HWND hwnd) {
+    m_object.SubclassWindow(hwnd);
+    // The hook has done its work: left in place it would slow every later window creation,
+    // activation and focus change of the thread (a property sheet's whole modal run).
+    UnhookWindowsHookEx(std::exchange(m_hook, nullptr));
+}
+
 CreationAttachment::CreationAttachment(CWnd& object)
-    : m_hook(SetWindowsHookExA(WH_CBT, CreationHook, nullptr, GetCurrentThreadId())),
-      m_outerPending(t_pendingObject) {
+    : m_object(object),
+      m_hook(SetWindowsHookExA(WH_CBT, CreationHook, nullptr, GetCurrentThreadId())),
+      m_outerPending(t_pendingAttachment) {
     if (m_hook)
-        t_pendingObject = &object;
+        t_pendingAttachment = this;
 }
 
 CreationAttachment::~CreationAttachment() {
-    t_pendingObject = m_outerPending;
+    t_pendingAttachment = m_outerPending;
     if (m_hook)
         UnhookWindowsHookEx(m_hook);
 }

@@ -93,8 +93,12 @@ class CreationAttachment {
     bool Active() const { return m_hook != nullptr; }
 
   private:
+    static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
+    void AttachTo(HWND hwnd);
+
+    CWnd& m_object;
     HHOOK m_hook;
-    CWnd* m_outerPending;
+    CreationAttachment* m_outerPending;
 };
 
 // Text of any window, whole at any length.

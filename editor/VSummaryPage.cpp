@@ -145,11 +145,6 @@ BOOL CVSummaryPage::OnSetActive() {
     return CVPropertyPage::OnSetActive();
 }
 
-BOOL CVSummaryPage::OnKillActive() {
-    StoreValues();
-    return fw::CPropertyPage::OnKillActive();
-}
-
 BOOL CVSummaryPage::OnWizardFinish() {
     return OnSave() ? TRUE : FALSE;
 }

@@ -32,8 +32,6 @@ class CVSummaryPage : public CVPropertyPage {
 
     // Rebuilds the rows from the record, then the page base's activation.
     BOOL OnSetActive() override;
-    // Writes the rows into the record, then the framework's validating exchange.
-    BOOL OnKillActive() override;
     // Saves. TRUE (the sheet closes) only when the floppy file was written; otherwise the
     // page stays with its values, so Finish can be pressed again or the sheet left by "Quit".
     BOOL OnWizardFinish() override;

@@ -28,11 +28,6 @@ BOOL DialogGenricCheckBoxs::OnSetActive() {
     return CVPropertyPage::OnSetActive();
 }
 
-BOOL DialogGenricCheckBoxs::OnKillActive() {
-    StoreValues();
-    return fw::CPropertyPage::OnKillActive();
-}
-
 void DialogGenricCheckBoxs::StoreValues() {
     UpdateData(TRUE);
     *m_networkField = BitIfTicked(m_etherTalk, NET_ETHERTALK) | BitIfTicked(m_novell, NET_NOVELL) |

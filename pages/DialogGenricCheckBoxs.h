@@ -15,8 +15,6 @@ class DialogGenricCheckBoxs : public CVPropertyPage {
 
     // Ticks the box of each network bit in the set; other bits are not shown.
     BOOL OnSetActive() override;
-    // Stores the set, then runs the validating exchange.
-    BOOL OnKillActive() override;
     // The set becomes the bits of the ticked boxes alone: any other bit is cleared.
     void StoreValues() override;
 

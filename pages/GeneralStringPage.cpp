@@ -22,11 +22,6 @@ BOOL GeneralStringPage::OnSetActive() {
     return CVPropertyPage::OnSetActive();
 }
 
-BOOL GeneralStringPage::OnKillActive() {
-    StoreValues();
-    return fw::CPropertyPage::OnKillActive();
-}
-
 bool GeneralStringPage::QueueOffersNetwork(const NetworkSet* queueSet) const {
     return !queueSet || (*queueSet & m_networkMask) != 0;
 }

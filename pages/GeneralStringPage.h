@@ -23,8 +23,6 @@ class GeneralStringPage : public CVPropertyPage {
 
     // Shows the field's current text.
     BOOL OnSetActive() override;
-    // Stores the text, then runs the validating exchange.
-    BOOL OnKillActive() override;
     BOOL IsIncluded() override;
     // Copies the box's whole text into the field, unchanged.
     void StoreValues() override;

@@ -34,11 +34,6 @@ BOOL IpConfigPage::OnSetActive() {
     return CVPropertyPage::OnSetActive();
 }
 
-BOOL IpConfigPage::OnKillActive() {
-    StoreValues();
-    return fw::CPropertyPage::OnKillActive();
-}
-
 void IpConfigPage::StoreValues() {
     // Leaving the page stores twice before the validating exchange of OnKillActive: only that
     // one reports, so the operator sees one box per attempt.

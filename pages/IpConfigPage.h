@@ -18,9 +18,6 @@ class IpConfigPage : public CVPropertyPage {
 
     // Shows the record's values (LoadValues).
     BOOL OnSetActive() override;
-    // Stores the values, then runs the validating exchange: an invalid address is reported
-    // once, and FALSE keeps the page with the focus in the bad field, its text selected.
-    BOOL OnKillActive() override;
     // Writes the DHCP switch and both addresses into the record without reporting an invalid
     // address (leaving the page reports it once, in OnKillActive). From an invalid address
     // on, the stored addresses keep the text they had before.

@@ -26,11 +26,6 @@ BOOL NovellCfgPage::OnSetActive() {
     return CVPropertyPage::OnSetActive();
 }
 
-BOOL NovellCfgPage::OnKillActive() {
-    StoreValues();
-    return fw::CPropertyPage::OnKillActive();
-}
-
 BOOL NovellCfgPage::IsIncluded() {
     if (!m_networkField)
         return m_included;

@@ -20,8 +20,6 @@ class NovellCfgPage : public CVPropertyPage {
 
     // Shows the fields' current texts.
     BOOL OnSetActive() override;
-    // Stores the texts, then runs the validating exchange.
-    BOOL OnKillActive() override;
     BOOL IsIncluded() override;
     // Copies the three boxes into their fields exactly as typed, empty texts included.
     void StoreValues() override;

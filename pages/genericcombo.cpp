@@ -20,11 +20,6 @@ BOOL genericcombo::OnSetActive() {
     return CVPropertyPage::OnSetActive();
 }
 
-BOOL genericcombo::OnKillActive() {
-    StoreValues();
-    return fw::CPropertyPage::OnKillActive();
-}
-
 void genericcombo::StoreValues() {
     UpdateData(TRUE);
     *m_field = m_value;

@@ -17,8 +17,6 @@ class genericcombo : public CVPropertyPage {
     // Selects the first item that begins with the field's text, without regard to case; a
     // text that begins no item leaves the selection as it was.
     BOOL OnSetActive() override;
-    // Stores the selection, then runs the validating exchange.
-    BOOL OnKillActive() override;
     // Copies the selected item's text (empty when none is selected) into the field.
     void StoreValues() override;
 

@@ -17,6 +17,11 @@ BOOL CVPropertyPage::OnSetActive() {
     return result;
 }
 
+BOOL CVPropertyPage::OnKillActive() {
+    StoreValues();
+    return fw::CPropertyPage::OnKillActive();
+}
+
 LRESULT CVPropertyPage::OnWizardBack() {
     if (CVPropertySheet* sheet = GetVSheet())
         sheet->GoBack();

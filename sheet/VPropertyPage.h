@@ -24,6 +24,9 @@ class CVPropertyPage : public fw::CPropertyPage {
 
     // On the welcome page: no wizard button, focus on "Configuration &Wizard".
     BOOL OnSetActive() override;
+    // Leaving the page: its values go into the record, then the validating exchange runs.
+    // FALSE keeps the page.
+    BOOL OnKillActive() override;
     // Ask the sheet to step; -1 keeps the platform from stepping by itself.
     LRESULT OnWizardBack() override;
     LRESULT OnWizardNext() override;

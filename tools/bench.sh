@@ -5,9 +5,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 ensure_packages "${BUILD_PACKAGES[@]}"
 ensure_prefix "$BUILD_DIR/wineprefix" null
-wineserver -p </dev/null >/dev/null 2>&1 || true # already running
-trap 'wineserver -k 2>/dev/null || true' EXIT
-wine cmd /c exit </dev/null >/dev/null 2>&1
+start_wine_session
 
 build config_bench propgrid_bench e2e_tests
 cd "$BUILD_DIR"

@@ -66,3 +66,12 @@ map_floppy() {
     mkdir -p "$WINEPREFIX/dosdevices"
     ln -sfn "$(cd "$1" && pwd)" "$WINEPREFIX/dosdevices/a:"
 }
+
+# start_wine_session: one persistent wineserver for the current prefix, stopped when the script
+# ends. The session's own processes (services, desktop) start here, not under ctest: they would
+# hold its output pipes open and every test would seem to hang until its timeout.
+start_wine_session() {
+    wineserver -p </dev/null >/dev/null 2>&1 || true # already running
+    trap 'wineserver -k 2>/dev/null || true' EXIT
+    wine cmd /c exit </dev/null >/dev/null 2>&1
+}

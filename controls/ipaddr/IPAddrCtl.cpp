@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdlib>
 #include <new>
+#include <utility>
 
 #include "framework/Gdi.h"
 #include "framework/MessageBox.h"
@@ -126,10 +127,7 @@ CIPAddrCtl::~CIPAddrCtl() {
 
 BOOL CIPAddrCtl::Create(DWORD style, const RECT& rect, HWND parent, UINT id, DWORD exStyle) {
     const char* className = RuntimeWindowClass();
-    if (!className || !CreateEx(exStyle, className, "", style, rect, parent, id))
-        return FALSE;
-    m_deleteWithWindow = true;
-    return TRUE;
+    return className && CreateEx(exStyle, className, "", style, rect, parent, id) ? TRUE : FALSE;
 }
 
 void CIPAddrCtl::OnFinalMessage(HWND) {
@@ -160,7 +158,13 @@ LRESULT CIPAddrCtl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnEnable(wParam != 0);
         return 0;
     case WM_SETFONT:
-        OnSetFont(wParam, lParam);
+        OnSetFont(reinterpret_cast<HFONT>(wParam), lParam);
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(m_font);
+    case WM_CLOSE:
+        // A multi-line field posts this to its parent on Escape in a dialog. The control ends
+        // only with its owner, never by itself.
         return 0;
     case WM_SETFOCUS:
         Default();
@@ -196,12 +200,45 @@ LRESULT CIPAddrCtl::OnCreate(const CREATESTRUCTA& create) {
     return 0;
 }
 
+int CIPAddrCtl::DotWidth() const {
+    fw::ClientDC dc(m_hWnd);
+    fw::SelectObjectGuard font(dc, m_font);
+    return fw::MeasureText(dc, ".").cx;
+}
+
+int CIPAddrCtl::MinimumWidth() const {
+    fw::ClientDC dc(m_hWnd);
+    fw::SelectObjectGuard font(dc, m_font);
+    int digitWidth = 0;
+    for (char digit = '0'; digit <= '9'; ++digit)
+        digitWidth = std::max(digitWidth, static_cast<int>(fw::MeasureText(dc, {digit}).cx));
+    const auto margins = static_cast<DWORD>(m_fields[0].SendMessage(EM_GETMARGINS));
+    // A multi-line field refuses a character that would wrap: room for the caret as well.
+    constexpr int kCaretRoom = 2;
+    const int field =
+        CIPAddrField::kMaxDigits * digitWidth + LOWORD(margins) + HIWORD(margins) + kCaretRoom;
+    const RECT frame = GetWindowRect();
+    const RECT client = GetClientRect();
+    const int frameWidth = (frame.right - frame.left) - client.right;
+    return kFieldCount * field + 3 * fw::MeasureText(dc, ".").cx + frameWidth;
+}
+
+bool CIPAddrCtl::GrowToMinimumWidth() {
+    const RECT frame = GetWindowRect();
+    const int width = MinimumWidth();
+    if (frame.right - frame.left >= width)
+        return false;
+    SetWindowPos(m_hWnd, nullptr, 0, 0, width, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
 void CIPAddrCtl::OnSize() {
-    int dotWidth = 0;
-    {
-        fw::ClientDC dc(m_hWnd);
-        dotWidth = fw::MeasureText(dc, ".").cx;
-    }
+    // Until a font arrives the fields show the system font, which no caller keeps: no reason
+    // to grow for it. The nested WM_SIZE of a growth lays the fields out.
+    if (m_font && GrowToMinimumWidth())
+        return;
+    const int dotWidth = DotWidth();
     const RECT client = GetClientRect();
     const int edge = GetSystemMetrics(SM_CYEDGE);
     // A control narrower than its dots gets empty fields rather than negative widths.
@@ -225,6 +262,7 @@ LRESULT CIPAddrCtl::OnEraseBackground(HDC dc) const {
 }
 
 void CIPAddrCtl::PaintDots(HDC dc) const {
+    fw::SelectObjectGuard font(dc, m_font);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColor =
         SetTextColor(dc, GetSysColor(m_enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
@@ -251,13 +289,19 @@ LRESULT CIPAddrCtl::OnSetReadOnly(WPARAM readOnly) {
     return 1;
 }
 
-// The font stays its sender's: the fields use it, nobody here deletes it.
-void CIPAddrCtl::OnSetFont(WPARAM font, LPARAM redraw) {
+// The font stays its sender's: the fields and the dots use it, nobody here deletes it.
+void CIPAddrCtl::OnSetFont(HFONT font, LPARAM redraw) {
+    m_font = font;
     for (CIPAddrField& field : m_fields)
-        field.SendMessage(WM_SETFONT, font, redraw);
+        field.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+    // The dots and the fields' room follow the font.
+    OnSize();
+    if (redraw)
+        InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 void CIPAddrCtl::OnSetFocus() {
+    ForgetStep();
     FocusField(1, true);
     m_fields[0].SendMessage(EM_SCROLLCARET);
 }
@@ -363,8 +407,10 @@ void CIPAddrCtl::OnChildChar(UINT code, UINT, UINT, CIPAddrField& sender) {
             FocusField(n - 1, false);
         break;
     case kFieldFull:
-        if (m_noValidate || CheckFullField(sender))
+        if (m_noValidate || CheckFullField(sender)) {
             MoveToNextField(n, true);
+            m_steppedInto = GetFocus() == sender.m_hWnd ? 0 : n + 1;
+        }
         break;
     default:
 #ifndef NDEBUG
@@ -372,6 +418,12 @@ void CIPAddrCtl::OnChildChar(UINT code, UINT, UINT, CIPAddrField& sender) {
 #endif
         break;
     }
+}
+
+bool CIPAddrCtl::TakeCharacter(UINT code, const CIPAddrField& field) {
+    const bool separator = code == '.' || code == ' ';
+    const bool stepped = std::exchange(m_steppedInto, 0) == GetDlgCtrlID(field.m_hWnd);
+    return !(separator && stepped);
 }
 
 void DDX_IPAddrCtl(fw::CDataExchange* pDX, int id, std::string& value, bool reportErrors) {

@@ -42,6 +42,7 @@ class CIPAddrField : public fw::CWnd {
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    LRESULT OnGetDlgCode(const MSG* message);
     LRESULT OnChar(UINT code, LPARAM keyData);
     LRESULT OnKeyDown(UINT key);
     // Character index of the caret, found from its position as the edit control reports it.
@@ -59,9 +60,9 @@ class CIPAddrCtl : public fw::CWnd {
 
     const char* GetRuntimeClassName() const override { return "CIPAddrCtl"; }
 
-    // Creates the control at run time; returns nonzero on success. The caller either deletes
-    // the object (which destroys the window) or destroys the window (which frees the object
-    // once it has been detached), never both. After a failure the object stays the caller's.
+    // Creates the control at run time; returns nonzero on success. The object stays the
+    // caller's, who deletes it (which destroys the window). Whatever destroys the window first
+    // only detaches the object; it is never freed with the window.
     BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id, DWORD exStyle = 0);
 
     // The address as "%d.%d.%d.%d", or empty when a field is missing or out of range.
@@ -71,6 +72,10 @@ class CIPAddrCtl : public fw::CWnd {
     void SetAddressText(const std::string& text);
     // Field n (1 to 4), or null.
     CIPAddrField* GetField(int n);
+    // The narrowest window that shows three digits in every field, in the control's font,
+    // with the fields' margins and the control's frame. The control never stays narrower
+    // once it has a font.
+    int MinimumWidth() const;
 
     // Codes a field hands to OnChildChar besides the characters Tab, Enter, space and '.'.
     enum ChildCode : UINT { kLeftAtStart = 37, kRightAtEnd = 39, kFieldFull = 45 };
@@ -85,16 +90,27 @@ class CIPAddrCtl : public fw::CWnd {
 
   private:
     friend bool RegisterIPAddrClass();
+    friend class CIPAddrField;
+
+    // A field reports each character it is about to handle. Returns false for a '.' or space
+    // typed right after a full field moved the caret on by itself: the operator typed the
+    // separator the control had already stepped over.
+    bool TakeCharacter(UINT code, const CIPAddrField& field);
+    // Any other key or click ends that grace.
+    void ForgetStep() { m_steppedInto = 0; }
     // Procedure of the class "IPAddr": attaches a new object on WM_NCCREATE.
     static LRESULT CALLBACK ClassWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
     LRESULT OnCreate(const CREATESTRUCTA& create);
     void OnSize();
+    // Widens the window to MinimumWidth; returns false when it was wide enough.
+    bool GrowToMinimumWidth();
+    int DotWidth() const;
     LRESULT OnEraseBackground(HDC dc) const;
     void PaintDots(HDC dc) const;
     void OnEnable(bool enabled);
     LRESULT OnSetReadOnly(WPARAM readOnly);
-    void OnSetFont(WPARAM font, LPARAM redraw);
+    void OnSetFont(HFONT font, LPARAM redraw);
     void OnSetFocus();
     LRESULT OnSetAddress(const BYTE* octets);
     LRESULT OnGetAddress(bool reportErrors, IPAddrResult* result);
@@ -115,7 +131,10 @@ class CIPAddrCtl : public fw::CWnd {
     BOOL m_enabled = TRUE;
     BOOL m_readOnly = FALSE;
     BOOL m_noValidate = FALSE;
-    // Set once the window owns the object: it is then freed after the window's last message.
+    HFONT m_font = nullptr; // the fields' and dots' font; its sender's, never deleted here
+    // The field a full field handed the caret to, until the next character: 0 when none.
+    int m_steppedInto = 0;
+    // Set for a control a dialog template made: its window owns it and frees it last.
     bool m_deleteWithWindow = false;
 };
 

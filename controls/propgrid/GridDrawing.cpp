@@ -1,5 +1,7 @@
 #include "controls/propgrid/GridDrawing.h"
 
+#include <algorithm>
+
 namespace propgrid {
 
 void FillSolidRect(HDC dc, const RECT& rect, COLORREF color) {
@@ -9,6 +11,22 @@ void FillSolidRect(HDC dc, const RECT& rect, COLORREF color) {
 
 RECT DeflatedRect(const RECT& rect, int amount) {
     return {rect.left + amount, rect.top + amount, rect.right - amount, rect.bottom - amount};
+}
+
+RECT LineBox(const RECT& valueBox, int lineHeight) {
+    // Inside the sunken edge vertically; the text's own inset horizontally.
+    constexpr int kEdge = 2;
+    constexpr int kInset = 4;
+    const int boxTop = static_cast<int>(valueBox.top);
+    const int boxBottom = static_cast<int>(valueBox.bottom);
+    const int top = std::max(boxTop + (boxBottom - boxTop - lineHeight) / 2, boxTop + kEdge);
+    const int bottom = std::min(top + lineHeight, boxBottom - kEdge);
+    return {valueBox.left + kInset, top, valueBox.right - kInset, bottom};
+}
+
+int LineHeight(HDC dc) {
+    TEXTMETRICA metrics{};
+    return GetTextMetricsA(dc, &metrics) ? metrics.tmHeight : 0;
 }
 
 int ScrollBarAllowance() {

@@ -1,8 +1,10 @@
 #include "controls/propgrid/PropertyGrid.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
+#include <exception>
 #include <memory>
 #include <utility>
 
@@ -16,6 +18,23 @@ constexpr int kFirstRowTop = 3;
 constexpr int kRowHeightDialogUnits = 13;
 // A point outside every value box: a click there only ends editing.
 constexpr int kNowhere = -1;
+// Subclass id of the grid's watch over an open editor's windows.
+constexpr UINT_PTR kEditorSubclassId = 0x5047; // 'PG'
+// Rows the wheel scrolls per notch when the system cannot say.
+constexpr UINT kDefaultWheelRows = 3;
+
+// Keys an editor hands to the grid: the dialog manager must give them to the editor first.
+bool IsEditorKey(WPARAM key) {
+    return key == VK_RETURN || key == VK_ESCAPE || key == VK_TAB || key == VK_UP || key == VK_DOWN;
+}
+
+bool IsPrintable(UINT code) {
+    return code >= ' ' && code != 127;
+}
+
+bool ShiftIsDown() {
+    return GetKeyState(VK_SHIFT) < 0;
+}
 } // namespace
 
 int PropertyGrid::s_rowHeight = 0;
@@ -266,6 +285,8 @@ void PropertyGrid::RemoveAllItems() {
         ReleaseItem(row);
     m_lastId = 0;
     m_topId = 1;
+    // Ids start again: the old current id would name a new row.
+    m_currentId = 0;
 }
 
 PropertyGrid::ItemPosition PropertyGrid::GetFirstItemPosition() const {
@@ -313,6 +334,7 @@ void PropertyGrid::RecalcLayout() {
     int y = kFirstRowTop;
     for (PropertyGridItem* row : m_items) {
         row->m_visible = FALSE;
+        row->m_highlighted = m_focusWithin && row->m_id == m_currentId;
         if (row->m_id < m_topId)
             continue;
         row->m_grid = this;
@@ -409,15 +431,27 @@ LRESULT PropertyGrid::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnVScroll(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_LBUTTONDOWN:
-        ClickRows(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    case WM_LBUTTONDBLCLK: // a quick second click is a click: the class asks for double-clicks
+        OnClick({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return Default();
+    case WM_GETDLGCODE:
+        return OnGetDlgCode(reinterpret_cast<const MSG*>(lParam));
+    case WM_KEYDOWN:
+        return OnKeyDown(static_cast<UINT>(wParam)) ? 0 : Default();
+    case WM_SYSKEYDOWN:
+        return OnSysKeyDown(static_cast<UINT>(wParam)) ? 0 : Default();
+    case WM_CHAR:
+        return OnChar(static_cast<UINT>(wParam)) ? 0 : Default();
+    case WM_MOUSEWHEEL:
+        OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+        return 0;
     case WM_CLOSE:
     case WM_DESTROY:
         EndEditing();
         return Default();
     case WM_SETFOCUS: {
         const LRESULT result = Default();
-        Redraw();
+        OnSetFocus();
         return result;
     }
     case WM_KILLFOCUS:
@@ -442,7 +476,7 @@ LRESULT PropertyGrid::OnSize() {
 
 void PropertyGrid::OnVScroll(int code, int position) {
     const int previousTop = m_topId;
-    EndEditing();
+    CloseEditor(true);
     Default();
     m_topId = ScrolledTopId(code, position);
     if (m_topId != previousTop)
@@ -478,5 +512,297 @@ void PropertyGrid::OnKillFocus(HWND gainingFocus) {
     if (gainingFocus && gainingFocus == m_scrollBar.GetSafeHwnd())
         EndEditing();
     Default();
+    m_focusWithin = gainingFocus && IsChild(m_hWnd, gainingFocus);
     Redraw();
+}
+
+void PropertyGrid::OnSetFocus() {
+    m_focusWithin = true;
+    if (!CurrentRow() && !m_items.empty()) {
+        m_currentId = m_items.front()->m_id;
+        ScrollIntoView(0);
+    }
+    Redraw();
+}
+
+void PropertyGrid::FocusMovedTo(HWND window) {
+    const bool within = window && (window == m_hWnd || IsChild(m_hWnd, window));
+    if (within == m_focusWithin)
+        return;
+    m_focusWithin = within;
+    Redraw();
+}
+
+void PropertyGrid::OnClick(POINT point) {
+    for (PropertyGridItem* row : m_items)
+        if (row->m_visible && PtInRect(&row->m_rect, point))
+            m_currentId = row->m_id;
+    ClickRows(point.x, point.y);
+    WatchEditors();
+    // A click that opens no editor leaves the keyboard on the grid.
+    if (!EditingRow())
+        SetFocus(m_hWnd);
+    Redraw();
+}
+
+// ---- Keyboard ----
+
+LRESULT PropertyGrid::OnGetDlgCode(const MSG* message) const {
+    // Arrows and characters move and edit rows instead of moving between controls or pressing
+    // mnemonics. Enter opens an editor rather than the default button; Escape with an editor
+    // open cancels the edit, and without one stays the dialog's, as does Tab.
+    LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    if (message && message->message == WM_KEYDOWN &&
+        (message->wParam == VK_RETURN || (message->wParam == VK_ESCAPE && EditingRow())))
+        code |= DLGC_WANTMESSAGE;
+    return code;
+}
+
+bool PropertyGrid::OnKeyDown(UINT key) {
+    const int page = std::max(RowsThatFit() - 1, 1);
+    const int index = CurrentIndex();
+    PropertyGridItem* row = CurrentRow();
+    switch (key) {
+    case VK_UP:
+        MoveCurrentTo(index - 1);
+        return true;
+    case VK_DOWN:
+        MoveCurrentTo(index + 1);
+        return true;
+    case VK_PRIOR:
+        MoveCurrentTo(index - page);
+        return true;
+    case VK_NEXT:
+        MoveCurrentTo(index < 0 ? page - 1 : index + page);
+        return true;
+    case VK_HOME:
+        MoveCurrentTo(0);
+        return true;
+    case VK_END:
+        MoveCurrentTo(static_cast<int>(m_items.size()) - 1);
+        return true;
+    case VK_RETURN:
+    case VK_F2:
+        if (row) {
+            // Exactly a click on the value: the row is brought into view and laid out first.
+            MoveCurrentTo(index);
+            row->ActOnValueClick();
+            WatchEditors();
+        }
+        return true;
+    case VK_F4:
+        return OnSysKeyDown(VK_DOWN);
+    case VK_ESCAPE:
+        if (!EditingRow())
+            return false;
+        CloseEditor(false);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool PropertyGrid::OnSysKeyDown(UINT key) {
+    PropertyGridItem* row = CurrentRow();
+    if ((key != VK_DOWN && key != VK_UP) || !row || !row->IsChoice())
+        return false;
+    MoveCurrentTo(CurrentIndex());
+    row->OpenDropped();
+    WatchEditors();
+    return true;
+}
+
+bool PropertyGrid::OnChar(UINT code) {
+    PropertyGridItem* row = CurrentRow();
+    if (!IsPrintable(code) || !row)
+        return false;
+    MoveCurrentTo(CurrentIndex());
+    if (code == ' ' && row->Toggle())
+        return true;
+    if (row->TypeInto(static_cast<char>(code)))
+        WatchEditors();
+    return true;
+}
+
+void PropertyGrid::OnWheel(int delta) {
+    CloseEditor(true);
+    m_wheelDelta += delta;
+    const int notches = m_wheelDelta / WHEEL_DELTA;
+    m_wheelDelta -= notches * WHEEL_DELTA;
+    if (notches == 0)
+        return;
+    UINT rowsPerNotch = kDefaultWheelRows;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &rowsPerNotch, 0);
+    const int page = std::max(m_visibleCount - 1, 1);
+    const int rows = rowsPerNotch == WHEEL_PAGESCROLL ? page : static_cast<int>(rowsPerNotch);
+    const int last = std::max(m_lastId - m_visibleCount + 1, 1);
+    ScrollTo(std::clamp(m_topId - notches * rows, 1, last));
+}
+
+int PropertyGrid::CurrentIndex() const {
+    for (size_t i = 0; i < m_items.size(); ++i)
+        if (m_items[i]->m_id == m_currentId)
+            return static_cast<int>(i);
+    return -1;
+}
+
+PropertyGridItem* PropertyGrid::CurrentRow() const {
+    const int index = CurrentIndex();
+    return index < 0 ? nullptr : m_items[static_cast<size_t>(index)];
+}
+
+void PropertyGrid::MoveCurrentTo(int index) {
+    if (m_items.empty())
+        return;
+    CloseEditor(true);
+    index = std::clamp(index, 0, static_cast<int>(m_items.size()) - 1);
+    m_currentId = m_items[static_cast<size_t>(index)]->m_id;
+    ScrollIntoView(index);
+    // Also lays the rows out, so the current row's value box is where it is drawn.
+    Redraw();
+}
+
+int PropertyGrid::RowsThatFit() {
+    ComputeRowHeight();
+    if (s_rowHeight <= 0)
+        return 1;
+    // A row counts as shown when its bottom lies above the client area's bottom.
+    return std::max((static_cast<int>(GetClientRect().bottom) - kFirstRowTop - 1) / s_rowHeight, 1);
+}
+
+void PropertyGrid::ScrollIntoView(int index) {
+    const int fit = RowsThatFit();
+    int first = 0;
+    while (first < static_cast<int>(m_items.size()) &&
+           m_items[static_cast<size_t>(first)]->m_id < m_topId)
+        ++first;
+    if (index < first)
+        m_topId = m_items[static_cast<size_t>(index)]->m_id;
+    else if (index >= first + fit)
+        m_topId = m_items[static_cast<size_t>(index - fit + 1)]->m_id;
+}
+
+void PropertyGrid::ScrollTo(int topId) {
+    if (topId == m_topId)
+        return;
+    m_topId = topId;
+    Redraw();
+}
+
+// ---- Editors ----
+
+PropertyGridItem* PropertyGrid::EditingRow() const {
+    for (PropertyGridItem* row : m_items)
+        if (row->IsEditing())
+            return row;
+    return nullptr;
+}
+
+void PropertyGrid::CloseEditor(bool commit) {
+    PropertyGridItem* row = EditingRow();
+    if (!row)
+        return;
+    HWND editor = row->EditorWindow();
+    HWND focus = GetFocus();
+    const bool hadFocus = editor && focus && (focus == editor || IsChild(editor, focus));
+    if (commit)
+        row->EndEdit();
+    else
+        row->CancelEdit();
+    if (hadFocus)
+        SetFocus(m_hWnd);
+}
+
+void PropertyGrid::WatchEditors() {
+    const auto watch = [](HWND window, LPARAM grid) -> BOOL {
+        SetWindowSubclass(window, EditorSubclassProc, kEditorSubclassId,
+                          static_cast<DWORD_PTR>(grid));
+        return TRUE;
+    };
+    for (PropertyGridItem* row : m_items) {
+        HWND editor = row->EditorWindow();
+        if (!editor)
+            continue;
+        // The editor and the windows inside it: an address's fields, a drop-down's edit box.
+        const auto grid = reinterpret_cast<LPARAM>(this);
+        watch(editor, grid);
+        EnumChildWindows(editor, watch, grid);
+    }
+}
+
+bool PropertyGrid::OnEditorKey(HWND editor, UINT key) {
+    PropertyGridItem* row = EditingRow();
+    if (!row || !editor)
+        return false;
+    const bool dropped =
+        row->IsChoice() && ::SendMessageA(row->EditorWindow(), CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+    switch (key) {
+    case VK_RETURN:
+    case VK_ESCAPE:
+        // A dropped list closes first, as drop-downs do.
+        if (dropped)
+            return false;
+        CloseEditor(key == VK_RETURN);
+        return true;
+    case VK_TAB:
+        CloseEditor(true);
+        if (HWND dialog = GetAncestor(m_hWnd, GA_ROOT); dialog && dialog != m_hWnd)
+            ::SendMessageA(dialog, WM_NEXTDLGCTL, ShiftIsDown() ? TRUE : FALSE, FALSE);
+        return true;
+    case VK_UP:
+    case VK_DOWN: {
+        // A drop-down keeps them for its choices.
+        if (row->IsChoice())
+            return false;
+        m_currentId = row->m_id;
+        MoveCurrentTo(CurrentIndex() + (key == VK_UP ? -1 : 1));
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+LRESULT CALLBACK PropertyGrid::EditorSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                                  UINT_PTR id, DWORD_PTR refData) {
+    auto* grid = reinterpret_cast<PropertyGrid*>(refData);
+    try {
+        switch (msg) {
+        case WM_GETDLGCODE: {
+            LRESULT code = DefSubclassProc(hwnd, msg, wParam, lParam);
+            const auto* message = reinterpret_cast<const MSG*>(lParam);
+            if (message && message->message == WM_KEYDOWN && IsEditorKey(message->wParam))
+                code |= DLGC_WANTMESSAGE;
+            return code;
+        }
+        case WM_KEYDOWN:
+            if (grid->OnEditorKey(hwnd, static_cast<UINT>(wParam)))
+                return 0;
+            break;
+        case WM_CHAR:
+            // The characters of keys the grid has already acted on.
+            if (wParam == VK_RETURN || wParam == VK_ESCAPE || wParam == VK_TAB)
+                return 0;
+            break;
+        case WM_MOUSEWHEEL:
+            // Scrolls the grid; it never changes a drop-down's choice.
+            grid->OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: {
+            const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+            grid->FocusMovedTo(msg == WM_SETFOCUS ? hwnd : reinterpret_cast<HWND>(wParam));
+            return result;
+        }
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(hwnd, EditorSubclassProc, id);
+            break;
+        default:
+            break;
+        }
+    } catch (const std::exception& e) {
+        fw::ReportUnhandledException(e.what());
+        return 0;
+    }
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
 }

@@ -8,6 +8,15 @@
 // by caption returns FALSE (null, 0) and changes nothing when there is no such row. No
 // operation repaints: rows added, removed or changed appear at the next painting or Redraw.
 // The grid sends nothing to its owner; an owner calls EndEditing before it reads values.
+//
+// Keyboard: the grid keeps a current row, highlighted while the grid or its editor has the
+// focus. Up, Down, Page Up, Page Down, Home and End move it (scrolling it into view); Enter or
+// F2 opens its editor as a click on its value does, Alt+Down or F4 drops a choice's list, a
+// character typed on a text or number row starts its editor with that character, and space
+// toggles a boolean. In an editor, Enter commits, Escape closes without committing (both give
+// the focus back to the grid), Tab and Shift+Tab commit and move on to the dialog's next or
+// previous control, and Up and Down commit and move the current row (a drop-down keeps them
+// for its choices). The wheel scrolls the grid, committing an open editor first.
 #include <windows.h>
 
 #include <string>
@@ -106,10 +115,45 @@ class PropertyGrid : public fw::CWnd {
     // Paints the whole grid at once.
     void Redraw();
 
+    // Id of the row the keyboard acts on, 0 when there is none.
+    int GetCurrentItem() const { return m_currentId; }
+
   protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    // Keys, wheel and focus of an open editor's windows reach the grid through this subclass.
+    static LRESULT CALLBACK EditorSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                               UINT_PTR id, DWORD_PTR refData);
+    // Routes the keys of every open editor's windows through EditorSubclassProc.
+    void WatchEditors();
+    // Handles a key pressed in an editor window; false leaves it to the editor.
+    bool OnEditorKey(HWND editor, UINT key);
+    // Closes the open editor, committing it or not; the focus, if the editor had it, comes
+    // back to the grid.
+    void CloseEditor(bool commit);
+    PropertyGridItem* EditingRow() const;
+
+    LRESULT OnGetDlgCode(const MSG* message) const;
+    bool OnKeyDown(UINT key);
+    bool OnSysKeyDown(UINT key);
+    bool OnChar(UINT code);
+    void OnWheel(int delta);
+    void OnClick(POINT point);
+    void OnSetFocus();
+    // Whether the focus, now on window, is the grid's or its editor's; repaints on a change.
+    void FocusMovedTo(HWND window);
+
+    // Index of the current row in the list, -1 when there is none.
+    int CurrentIndex() const;
+    PropertyGridItem* CurrentRow() const;
+    // Makes the row at that list index (clamped) current and scrolls it into view.
+    void MoveCurrentTo(int index);
+    void ScrollIntoView(int index);
+    void ScrollTo(int topId);
+    // How many rows the window shows at once.
+    int RowsThatFit();
+
     template <typename Key, typename Action> BOOL WithItem(const Key& key, Action action);
 
     void Paint(HDC target);
@@ -136,6 +180,9 @@ class PropertyGrid : public fw::CWnd {
     COLORREF m_textColor;
     fw::CFont* m_sharedFont = nullptr;
     std::vector<PropertyGridItem*> m_items; // display order; rows with m_ownedByGrid are ours
+    int m_currentId = 0;                    // the keyboard's row, 0 when none
+    bool m_focusWithin = false;             // the grid or its editor has the focus
+    int m_wheelDelta = 0;                   // wheel movement not yet turned into rows
 
     // Row height in pixels, shared by every grid: 13 dialog units of the first grid's parent
     // dialog, measured once.

@@ -114,10 +114,15 @@ void PropertyGridItem::DrawCaption(HDC dc, int split) const {
     std::string caption = m_caption.substr(0, kCaptionLength);
     caption.resize(kCaptionLength, '.');
     RECT box{m_rect.left + 2, m_rect.top + 1, split, m_rect.bottom};
+    if (m_highlighted) {
+        propgrid::FillSolidRect(dc, box, GetSysColor(COLOR_HIGHLIGHT));
+        ::SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    }
     const UINT previousAlign = SetTextAlign(dc, TA_BOTTOM | TA_LEFT);
     ExtTextOutA(dc, box.left, box.bottom - 2, ETO_CLIPPED, &box, caption.data(),
                 static_cast<UINT>(caption.size()), nullptr);
     SetTextAlign(dc, previousAlign);
+    ::SetTextColor(dc, m_textColor);
 }
 
 void PropertyGridItem::DrawValue(HDC dc) {
@@ -126,7 +131,7 @@ void PropertyGridItem::DrawValue(HDC dc) {
         return;
     }
     const std::string text = ValueText();
-    RECT box = propgrid::DeflatedRect(m_valueRect, 4);
+    RECT box = propgrid::LineBox(m_valueRect, propgrid::LineHeight(dc));
     ExtTextOutA(dc, box.left, box.top, ETO_CLIPPED, &box, text.data(),
                 static_cast<UINT>(text.size()), nullptr);
 }
@@ -196,12 +201,51 @@ void PropertyGridItem::ActOnValueClick() {
     case PIT_TRUEFALSE:
     case PIT_YESNO:
     case PIT_ONOFF:
-        m_bool = !m_bool;
-        Redraw();
+        Toggle();
         break;
     default:
         break;
     }
+}
+
+bool PropertyGridItem::IsBoolean() const {
+    return m_type == PIT_TRUEFALSE || m_type == PIT_YESNO || m_type == PIT_ONOFF;
+}
+
+bool PropertyGridItem::Toggle() {
+    if (!IsBoolean())
+        return false;
+    m_bool = !m_bool;
+    Redraw();
+    return true;
+}
+
+bool PropertyGridItem::OpenDropped() {
+    EndEdit();
+    if (!IsChoice())
+        return false;
+    EditChoice(m_text);
+    if (m_editor)
+        m_editor->SendMessage(CB_SHOWDROPDOWN, TRUE);
+    return true;
+}
+
+bool PropertyGridItem::TypeInto(char character) {
+    EndEdit();
+    switch (m_type) {
+    case PIT_TEXT:
+    case PIT_FILE:
+    case PIT_INT:
+    case PIT_LONG:
+        break;
+    default:
+        return false;
+    }
+    EditText(std::string(1, character));
+    // The caret after the character, as if it had been typed over the selected value.
+    if (m_editor)
+        m_editor->SendMessage(EM_SETSEL, 1, 1);
+    return true;
 }
 
 void PropertyGridItem::PrepareEditFont() {
@@ -234,10 +278,16 @@ void PropertyGridItem::EditText(const std::string& initial) {
     if (!GridWindow())
         return;
     PrepareEditFont();
+    // As high as a line of its font, where the value's text is drawn.
+    RECT rect{};
+    {
+        fw::ClientDC dc(GridWindow());
+        fw::SelectObjectGuard font(dc, m_font->GetSafeHandle());
+        rect = propgrid::LineBox(m_valueRect, propgrid::LineHeight(dc));
+    }
     auto editor = std::make_unique<fw::CWnd>();
     const bool created =
-        editor->CreateEx(0, "EDIT", nullptr, kEditorStyle, propgrid::DeflatedRect(m_valueRect, 4),
-                         GridWindow(), IDC_GRID_EDITOR);
+        editor->CreateEx(0, "EDIT", nullptr, kEditorStyle, rect, GridWindow(), IDC_GRID_EDITOR);
     if (!AdoptEditor(std::move(editor), created))
         return;
     m_editor->SetWindowText(initial);
@@ -253,8 +303,9 @@ void PropertyGridItem::EditIPAddress(const std::string& initial) {
     PrepareEditFont();
     RECT rect = propgrid::DeflatedRect(m_valueRect, 2);
     {
-        // The window's default font, not the row's: the width only has to hold the fields.
+        // In the editor's own font; the control widens itself if its fields need more.
         fw::ClientDC dc(grid);
+        fw::SelectObjectGuard font(dc, m_font->GetSafeHandle());
         rect.right = rect.left + fw::MeasureText(dc, kWidestAddress).cx;
     }
     auto editor = std::make_unique<CIPAddrCtl>();
@@ -301,6 +352,11 @@ void PropertyGridItem::EndEdit() {
     if (IsWindow(editor->GetSafeHwnd()))
         CommitEditor(*editor);
     editor.reset();
+    ReleaseEditFont();
+}
+
+void PropertyGridItem::CancelEdit() {
+    m_editor.reset();
     ReleaseEditFont();
 }
 

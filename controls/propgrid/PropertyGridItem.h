@@ -61,6 +61,9 @@ class PropertyGridItem {
     fw::CFont* SetSharedFont(fw::CFont* font);
     // Reads an open editor back into the value and closes it.
     void EndEdit();
+    // Closes an open editor without reading it: the value stays what it was when it opened.
+    void CancelEdit();
+    bool IsEditing() const { return m_editor != nullptr; }
     // Draws the row at once into the grid window.
     void Redraw();
 
@@ -103,6 +106,15 @@ class PropertyGridItem {
 
     HWND GridWindow() const;
     void ActOnValueClick();
+    // The keyboard's ways into a row: the row's click with the list dropped, for a choice;
+    // an editor holding just the typed character, for text and numbers; a boolean's toggle.
+    // Each returns false when the row has no such way.
+    bool OpenDropped();
+    bool TypeInto(char character);
+    bool Toggle();
+    bool IsBoolean() const;
+    bool IsChoice() const { return m_type == PIT_COMBO; }
+    HWND EditorWindow() const { return m_editor ? m_editor->GetSafeHwnd() : nullptr; }
     std::string ValueText() const;
     void DrawCaption(HDC dc, int split) const;
     // Takes a newly created editor: gives it the editor font and keeps it. A failed creation
@@ -113,4 +125,7 @@ class PropertyGridItem {
     void ReleaseEditFont();
 
     fw::CFont m_ownFont; // the editor's font while there is no shared one
+    // The caption is drawn in the highlight colours: the grid's current row while the grid
+    // has the focus. Set by the grid's layout.
+    bool m_highlighted = false;
 };

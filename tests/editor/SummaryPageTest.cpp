@@ -243,6 +243,16 @@ TEST_F(SummaryPageTest, EditorsShowThePagesFontWhichOutlivesEveryRebuild) {
                                    : editor;
         EXPECT_EQ(pageFont, reinterpret_cast<HFONT>(SendMessageA(typedInto, WM_GETFONT, 0, 0)))
             << caption;
+        if (lstrcmpiA(fw::GetClassNameOf(editor).c_str(), "Edit") == 0) {
+            // Underscores and descenders show: the box is as high as a line of the font.
+            fw::ClientDC dc(editor);
+            fw::SelectObjectGuard font(dc, pageFont);
+            TEXTMETRICA metrics{};
+            GetTextMetricsA(dc, &metrics);
+            RECT client{};
+            GetClientRect(editor, &client);
+            EXPECT_GE(client.bottom, metrics.tmHeight) << caption;
+        }
     }
 }
 

@@ -1,5 +1,6 @@
-// Who frees the control: the window's end frees an object the window owns; an owner that
-// deletes the object destroys the window; either way exactly once, with no window left over.
+// Who frees the control: the window's end frees an object a template made; an object made at
+// run time is its caller's, whose delete destroys the window, and whatever destroys the
+// window first only detaches it; either way exactly once, with no window left over.
 #include "IPAddrFixture.h"
 
 #include <array>
@@ -135,20 +136,17 @@ TEST_F(IPAddrLifetime, DeletingTheObjectDestroysTheFieldsAndTheWindow) {
     EXPECT_EQ(before, g_liveAllocations);
 }
 
-TEST_F(IPAddrLifetime, DestroyingTheWindowFreesTheObject) {
+// Escape in a field posts WM_CLOSE to the control; a parent may be destroyed under it.
+TEST_F(IPAddrLifetime, ARunTimeControlOutlivesCloseAndStaysItsOwnersWhenItsWindowGoes) {
     const long before = g_liveAllocations;
     CIPAddrCtl* editor = CreateEditor();
     const Windows windows = WindowsOf(editor->m_hWnd);
-    DestroyWindow(editor->m_hWnd);
-    ExpectAllDestroyed(windows);
-    EXPECT_EQ(before, g_liveAllocations);
-}
-
-TEST_F(IPAddrLifetime, DestroyingTheParentFreesTheObject) {
-    const long before = g_liveAllocations;
-    const Windows windows = WindowsOf(CreateEditor()->m_hWnd);
+    SendMessageA(editor->m_hWnd, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(windows[0])) << "WM_CLOSE destroyed the control";
     m_parent.DestroyWindow();
     ExpectAllDestroyed(windows);
+    EXPECT_EQ(nullptr, editor->m_hWnd) << "the object still names its dead window";
+    delete editor; // still the owner's, freed once
     EXPECT_EQ(before, g_liveAllocations);
 }
 
@@ -162,6 +160,8 @@ TEST_F(IPAddrLifetime, AControlFromATemplateIsFreedWithItsDialog) {
     const Windows windows = WindowsOf(GetDlgItem(window, kAddressId));
     ASSERT_NE(nullptr, ControlOf(windows[0]));
     EXPECT_GT(g_liveAllocations, before) << "the object is counted";
+    SendMessageA(windows[0], WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(windows[0])) << "WM_CLOSE destroyed the control";
     DestroyWindow(window);
     ExpectAllDestroyed(windows);
     EXPECT_EQ(before, g_liveAllocations);
@@ -199,7 +199,9 @@ TEST_F(IPAddrLifetime, ManyCyclesLeakNeitherWindowsNorObjects) {
     const unsigned slotBefore = ProbeWindowSlot();
     for (int i = 0; i < 200; ++i) {
         delete CreateEditor();
-        DestroyWindow(CreateEditor()->m_hWnd);
+        CIPAddrCtl* editor = CreateEditor();
+        DestroyWindow(editor->m_hWnd);
+        delete editor;
         DestroyWindow(CreateDialogIndirectParamA(GetModuleHandleA(nullptr), dialog.Get(),
                                                  m_parent.m_hWnd, LoggingDialogProc, 0));
     }

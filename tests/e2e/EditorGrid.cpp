@@ -94,6 +94,29 @@ HWND EditorGrid::OpenEditor(int row) {
     return editor;
 }
 
+HWND EditorGrid::WaitForEditor() const {
+    HWND editor = nullptr;
+    if (!WaitUntil([&] { return (editor = OpenEditorWindow()) != nullptr; }))
+        throw DriverError("no editor opened in the grid");
+    return editor;
+}
+
+void EditorGrid::WaitForEditorClosed() const {
+    if (!WaitUntil([&] { return !OpenEditorWindow() && FocusOf(m_grid) == m_grid; }))
+        throw DriverError("the editor stayed open, or the focus did not come back to the grid");
+}
+
+int EditorGrid::TopRow() const {
+    return static_cast<int>(Ask(ChildWithId(m_grid, kScrollBarId), SBM_GETPOS));
+}
+
+int EditorGrid::RowOf(HWND editor) const {
+    RECT box{};
+    GetWindowRect(editor, &box);
+    MapWindowPoints(nullptr, m_grid, reinterpret_cast<POINT*>(&box), 2);
+    return TopRow() + (box.top - kFirstRowY) / m_rowHeight;
+}
+
 void EditorGrid::ClickCaption(int row) {
     HWND editor = OpenEditorWindow();
     ClickAt(m_grid, {kFirstRowY + 4, RowTop(row) + m_rowHeight / 2});

@@ -18,6 +18,15 @@ class EditorGrid {
     // Clicks the row's caption: every open editor commits its value and closes.
     void ClickCaption(int row);
 
+    // Waits for an in-place editor to open; throws when none does.
+    HWND WaitForEditor() const;
+    // Waits until no editor is open and the grid has the focus again.
+    void WaitForEditorClosed() const;
+    // The row an open editor stands in, from its place and the scroll position.
+    int RowOf(HWND editor) const;
+    // The first row shown: the scroll bar's position.
+    int TopRow() const;
+
   private:
     void ScrollTo(int topRow);
     int RowTop(int row) const { return kFirstRowY + (row - m_topRow) * m_rowHeight; }

@@ -13,6 +13,8 @@ constexpr int kRowCount = 27;
 
 // Rows by id, in the editor's order.
 constexpr int kServerNameRow = 1;
+constexpr int kDomainNameRow = 2;
+constexpr int kIpAddressRow = 3;
 constexpr int kGatewayRow = 8;
 constexpr int kSeparatorPageRow = 9;
 constexpr int kFshiftRow = 12;
@@ -27,7 +29,141 @@ class EditorWalk : public ProgramWalk {
         EXPECT_EQ("Back Finish", Sheet().WaitForButtons("Back Finish"));
         return EditorGrid(Sheet().Control(kGridId), kRowCount);
     }
+
+    // Presses Tab until the window has the focus.
+    void TabTo(HWND window) {
+        for (int i = 0; i < 12 && FocusOf(window) != window; ++i) {
+            const HWND before = FocusOf(window);
+            PressKeys(window, {VK_TAB});
+            WaitUntil([&] { return FocusOf(window) != before; }, 2000);
+        }
+        WaitForFocus(window);
+    }
+
+    // Opens the current row's editor by keys and checks it stands in that row.
+    HWND OpenByKeys(EditorGrid& grid, const std::vector<UINT>& keys, int row) {
+        PressKeys(Sheet().Window(), keys);
+        const HWND editor = grid.WaitForEditor();
+        EXPECT_EQ(row, grid.RowOf(editor));
+        return editor;
+    }
+
+    static void WaitForText(HWND window, const std::string& text) {
+        if (!WaitUntil([&] { return TextOf(window) == text; }))
+            ADD_FAILURE() << "expected \"" << text << "\", the window shows \"" << TextOf(window)
+                          << "\"";
+    }
+
+    static void WaitForAddress(HWND control, const std::string& dotted) {
+        const auto shown = [&] {
+            std::string text;
+            for (int n = 1; n <= 4; ++n)
+                text += (n > 1 ? "." : "") + TextOf(ChildWithId(control, n));
+            return text;
+        };
+        if (!WaitUntil([&] { return shown() == dotted; }))
+            ADD_FAILURE() << "typed " << dotted << ", the fields show " << shown();
+    }
 };
+
+TEST_F(EditorWalk, EveryKindOfRowChangedByKeysAloneReachesTheFloppy) {
+    StartAtWelcome(SampleFloppyFile());
+    EditorGrid grid = ChooseEditor();
+    const HWND gridWindow = Sheet().Control(kGridId);
+    TabTo(gridWindow);
+
+    // The first row is current once the grid has the focus; typing replaces the value shown.
+    HWND editor = OpenByKeys(grid, {VK_F2}, kServerNameRow);
+    TypeOnKeyboard(editor, "VARDA-KB");
+    WaitForText(editor, "VARDA-KB");
+    PressKeys(editor, {VK_RETURN});
+    grid.WaitForEditorClosed();
+
+    // A character starts the editor; Escape throws the edit away and keeps the page.
+    PressKeys(gridWindow, {VK_DOWN});
+    TypeOnKeyboard(gridWindow, "lost");
+    editor = grid.WaitForEditor();
+    EXPECT_EQ(kDomainNameRow, grid.RowOf(editor));
+    WaitForText(editor, "lost");
+    PressKeys(editor, {VK_ESCAPE});
+    grid.WaitForEditorClosed();
+
+    // An address typed over the one shown, dots and all.
+    editor = OpenByKeys(grid, {VK_DOWN, VK_RETURN}, kIpAddressRow);
+    TypeOnKeyboard(editor, "192.168.100.254");
+    WaitForAddress(editor, "192.168.100.254");
+    PressKeys(editor, {VK_RETURN});
+    grid.WaitForEditorClosed();
+
+    // An address edit thrown away: the gateway stays empty.
+    editor =
+        OpenByKeys(grid, {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, kGatewayRow);
+    TypeOnKeyboard(editor, "10.9.8.7");
+    WaitForAddress(editor, "10.9.8.7");
+    PressKeys(editor, {VK_ESCAPE});
+    grid.WaitForEditorClosed();
+    EXPECT_EQ(kEditorPage, Sheet().Title());
+
+    // Alt+Down drops the list; Enter first closes the list, then commits.
+    PressKeys(gridWindow, {VK_DOWN});
+    PressChord(gridWindow, VK_MENU, VK_DOWN);
+    editor = grid.WaitForEditor();
+    EXPECT_EQ(kSeparatorPageRow, grid.RowOf(editor));
+    EXPECT_TRUE(WaitUntil([&] { return Ask(editor, CB_GETDROPPEDSTATE) != 0; }));
+    PressKeys(editor, {VK_DOWN, VK_RETURN});
+    EXPECT_TRUE(WaitUntil([&] { return Ask(editor, CB_GETDROPPEDSTATE) == 0; }));
+    WaitForText(editor, "true");
+    PressKeys(editor, {VK_RETURN});
+    grid.WaitForEditorClosed();
+
+    PressKeys(gridWindow, {VK_DOWN, VK_DOWN, VK_DOWN});
+    TypeOnKeyboard(gridWindow, "-7");
+    editor = grid.WaitForEditor();
+    EXPECT_EQ(kFshiftRow, grid.RowOf(editor));
+    WaitForText(editor, "-7");
+    PressKeys(editor, {VK_RETURN});
+    grid.WaitForEditorClosed();
+
+    // The wheel scrolls three rows a notch.
+    const int top = grid.TopRow();
+    TurnWheel(gridWindow, -1);
+    EXPECT_TRUE(WaitUntil([&] { return grid.TopRow() == top + 3; })) << grid.TopRow();
+
+    // Down in a drop-down changes its choice.
+    std::vector<UINT> keys(kHoldQueueNetworksRow - kFshiftRow, VK_DOWN);
+    keys.push_back(VK_RETURN);
+    editor = OpenByKeys(grid, keys, kHoldQueueNetworksRow);
+    PressKeys(editor, {VK_DOWN});
+    WaitForText(editor, "Novell");
+    PressKeys(editor, {VK_RETURN});
+    grid.WaitForEditorClosed();
+
+    const HWND finish = Sheet().Button(kFinishButton);
+    TabTo(finish);
+    PressKeys(finish, {VK_SPACE});
+    ExpectProgramEnds();
+    ExpectFloppyFile(WithValues(SampleFloppyFile(), {{"hostname", "VARDA-KB"},
+                                                     {"ipaddress", "192.168.100.254"},
+                                                     {"separator", "true"},
+                                                     {"fshift", "-7"},
+                                                     {"pq1wintcp", "off"},
+                                                     {"pq1ethertalk", "off"},
+                                                     {"pq1novell", "on"}}),
+                     Floppy().ReadFile(kConfigFile));
+}
+
+TEST_F(EditorWalk, EscapeInAnAddressEditorThenAClickAndFinishKeepTheAddress) {
+    StartAtWelcome(SampleFloppyFile());
+    EditorGrid grid = ChooseEditor();
+    const HWND editor = grid.OpenEditor(kIpAddressRow);
+    TypeOnKeyboard(editor, "10");
+    PressKeys(editor, {VK_ESCAPE});
+    grid.WaitForEditorClosed();
+    grid.ClickCaption(kServerNameRow);
+    Sheet().Press(kFinishButton);
+    ExpectProgramEnds();
+    ExpectFloppyFile(SampleFloppyFile(), Floppy().ReadFile(kConfigFile));
+}
 
 TEST_F(EditorWalk, OneRowOfEachKindEditedInPlaceReachesTheFloppy) {
     StartAtWelcome(SampleFloppyFile());

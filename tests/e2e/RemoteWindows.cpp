@@ -181,6 +181,66 @@ void PressKey(HWND window, UINT virtualKey) {
     Post(window, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001u));
 }
 
+namespace {
+
+INPUT KeyInput(UINT virtualKey, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = static_cast<WORD>(virtualKey);
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+void SendKeys(HWND window, const std::vector<INPUT>& inputs) {
+    HWND front = GetAncestor(window, GA_ROOT);
+    if (!SetForegroundWindow(front) || !WaitUntil([&] { return GetForegroundWindow() == front; }))
+        throw DriverError("cannot bring " + Describe(front) + " to the front for the keyboard");
+    std::vector<INPUT> queued = inputs;
+    if (SendInput(static_cast<UINT>(queued.size()), queued.data(), sizeof(INPUT)) != queued.size())
+        throw DriverError("the system took not all keys for " + Describe(front));
+}
+
+} // namespace
+
+void PressKeys(HWND window, const std::vector<UINT>& virtualKeys) {
+    std::vector<INPUT> inputs;
+    for (UINT key : virtualKeys) {
+        inputs.push_back(KeyInput(key, false));
+        inputs.push_back(KeyInput(key, true));
+    }
+    SendKeys(window, inputs);
+}
+
+void PressChord(HWND window, UINT modifier, UINT virtualKey) {
+    SendKeys(window, {KeyInput(modifier, false), KeyInput(virtualKey, false),
+                      KeyInput(virtualKey, true), KeyInput(modifier, true)});
+}
+
+void TypeOnKeyboard(HWND window, const std::string& text) {
+    std::vector<INPUT> inputs;
+    for (char c : text) {
+        const SHORT scan = VkKeyScanA(c);
+        if (scan == -1)
+            throw DriverError(std::string("no key types '") + c + "'");
+        const bool shift = (HIBYTE(scan) & 1) != 0;
+        if (shift)
+            inputs.push_back(KeyInput(VK_SHIFT, false));
+        inputs.push_back(KeyInput(LOBYTE(scan), false));
+        inputs.push_back(KeyInput(LOBYTE(scan), true));
+        if (shift)
+            inputs.push_back(KeyInput(VK_SHIFT, true));
+    }
+    SendKeys(window, inputs);
+}
+
+void TurnWheel(HWND window, int notches) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    Post(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(notches * WHEEL_DELTA)),
+         PointParam(centre));
+}
+
 void ReplaceText(HWND edit, const std::string& text) {
     ClickAt(edit, {2, 2});
     WaitForFocus(edit);

@@ -53,6 +53,19 @@ void TypeChars(HWND window, const std::string& text);
 // One key stroke (WM_KEYDOWN, WM_KEYUP).
 void PressKey(HWND window, UINT virtualKey);
 
+// Keys as a person's keyboard delivers them: the window's top-level window is brought to the
+// front and each key goes through the system's input queue (SendInput) to whatever has the
+// focus when the program reads it, so the dialog manager, mnemonics and Shift all take part.
+// Returns as soon as the keys are queued.
+void PressKeys(HWND window, const std::vector<UINT>& virtualKeys);
+// One key with a modifier held (VK_SHIFT, VK_MENU for Alt, VK_CONTROL).
+void PressChord(HWND window, UINT modifier, UINT virtualKey);
+// Text typed on the keyboard, key by key (Shift where the character needs it).
+void TypeOnKeyboard(HWND window, const std::string& text);
+// Wheel notches at a window, as the system hands them to the focused one (positive turns away
+// from the operator, scrolling up).
+void TurnWheel(HWND window, int notches);
+
 // Clicks into an edit box, clears it with End and Backspace, types text; waits until the box
 // holds exactly that.
 void ReplaceText(HWND edit, const std::string& text);

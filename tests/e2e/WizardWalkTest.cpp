@@ -127,6 +127,35 @@ TEST_F(WizardWalk, ValueChangedOnEveryPageReachesTheFloppyAndNothingElseChanges)
     EXPECT_EQ(std::vector<std::string>{"dp.ini"}, Floppy().FileNames());
 }
 
+TEST_F(WizardWalk, AnAddressTypedOverTheOneShownAndEnterReachTheFloppy) {
+    StartAtWelcome(WithValues(SampleFloppyFile(), {{"ipaddress", "10.20.30.40"}}));
+    ChooseWizard();
+    for (const std::string& title : {kForcePagePage, kPaperSizePage, kPrintQueueNamePage,
+                                     kPrintQueueNetworksPage, kHoldQueueNamePage,
+                                     kHoldQueueNetworksPage, kAddressPage})
+        NextTo(title);
+    const HWND address = Sheet().Control(kIpAddress);
+    WaitForFocus(ChildWithId(address, 1));
+    // A full field moves on by itself; the dot typed after it must not skip a field.
+    TypeOnKeyboard(address, "192.168.100.254");
+    const auto shown = [&] {
+        std::string text;
+        for (int n = 1; n <= 4; ++n)
+            text += (n > 1 ? "." : "") + TextOf(ChildWithId(address, n));
+        return text;
+    };
+    EXPECT_TRUE(WaitUntil([&] { return shown() == "192.168.100.254"; })) << shown();
+    // Enter in a field is the page's Next.
+    PressKeys(address, {VK_RETURN});
+    Sheet().WaitForPage(kServerNamePage);
+    for (const std::string& title : {kDomainPage, kWorkgroupPage, kZonePage, kClosingPage})
+        NextTo(title);
+    Sheet().Press(kFinishButton);
+    ExpectProgramEnds();
+    ExpectFloppyFile(WithValues(SampleFloppyFile(), {{"ipaddress", "192.168.100.254"}}),
+                     Floppy().ReadFile(kConfigFile));
+}
+
 TEST_F(WizardWalk, QuitOnAMiddlePageLeavesTheFloppyUntouched) {
     StartAtWelcome(SampleFloppyFile());
     ChooseWizard();

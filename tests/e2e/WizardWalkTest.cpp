@@ -130,9 +130,9 @@ TEST_F(WizardWalk, ValueChangedOnEveryPageReachesTheFloppyAndNothingElseChanges)
 TEST_F(WizardWalk, AnAddressTypedOverTheOneShownAndEnterReachTheFloppy) {
     StartAtWelcome(WithValues(SampleFloppyFile(), {{"ipaddress", "10.20.30.40"}}));
     ChooseWizard();
-    for (const std::string& title : {kForcePagePage, kPaperSizePage, kPrintQueueNamePage,
-                                     kPrintQueueNetworksPage, kHoldQueueNamePage,
-                                     kHoldQueueNetworksPage, kAddressPage})
+    for (const std::string& title :
+         {kForcePagePage, kPaperSizePage, kPrintQueueNamePage, kPrintQueueNetworksPage,
+          kHoldQueueNamePage, kHoldQueueNetworksPage, kAddressPage})
         NextTo(title);
     const HWND address = Sheet().Control(kIpAddress);
     WaitForFocus(ChildWithId(address, 1));

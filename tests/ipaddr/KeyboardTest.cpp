@@ -145,7 +145,39 @@ TEST_P(RefusedCharacter, InsertsNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, RefusedCharacter,
-                         ::testing::Values('a', 'Z', '-', '+', '/', ':', ',', '\xE9'));
+                         ::testing::Values('a', 'Z', '-', '+', '/', ':', ',', '\xE9', '\n'));
+
+TEST_F(IPAddrTest, ADotOrSpaceRightAfterAFullFieldMovedOnIsIgnoredOnce) {
+    struct Case {
+        const char* typed;
+        Texts fields;
+    };
+    const Case cases[] = {
+        {"192.168.100.254", {"192", "168", "100", "254"}},
+        {"192 168 1.2", {"192", "168", "1", "2"}},
+        {"1.22.3.4", {"1", "22", "3", "4"}},
+        {"192..7", {"192", "20", "7", "40"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        m_ctl->SetAddressText("10.20.30.40");
+        SetFocus(GetDlgItem(m_dialog, kEditBeforeId));
+        SetFocus(m_control);
+        TypeInFocus(c.typed);
+        EXPECT_EQ(c.fields, Fields());
+    }
+}
+
+TEST_F(IPAddrTest, TabEnterAndEscapeStayTheDialogsOtherKeysTheFields) {
+    for (UINT key : {UINT{VK_TAB}, UINT{VK_RETURN}, UINT{VK_ESCAPE}, UINT{'A'}, UINT{VK_LEFT}}) {
+        MSG message{Field(2), WM_KEYDOWN, key, 0, 0, {}};
+        const LRESULT code =
+            SendMessageA(Field(2), WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&message));
+        const bool dialogKey = key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE;
+        EXPECT_EQ(!dialogKey, (code & DLGC_WANTALLKEYS) != 0) << key;
+        EXPECT_EQ(0, code & DLGC_WANTTAB) << key;
+    }
+}
 
 TEST_F(IPAddrTest, BackspaceDeletesAsInAnyEditBox) {
     SetFields({"125", "0", "0", "0"});

@@ -149,15 +149,31 @@ TEST_F(IPAddrLook, DotsAreWindowTextWhenEnabledAndGreyWhenDisabled) {
     }
 }
 
-TEST_F(IPAddrLook, TheFontReachesEveryFieldAndStaysTheSenders) {
+TEST_F(IPAddrLook, TheFontReachesEveryFieldAndTheDotsWhichWidenToHoldThreeDigits) {
     fw::CFont font;
-    ASSERT_TRUE(font.CreatePointFont(120, "Arial"));
+    ASSERT_TRUE(font.CreatePointFont(240, "Arial"));
     SendMessageA(m_control, WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(font)), TRUE);
+    EXPECT_EQ(static_cast<HFONT>(font),
+              reinterpret_cast<HFONT>(SendMessageA(m_control, WM_GETFONT, 0, 0)));
+    SIZE digits{};
+    {
+        fw::ClientDC dc(m_control);
+        fw::SelectObjectGuard selected(dc, font);
+        digits = fw::MeasureText(dc, "888");
+    }
     for (int n = 1; n <= 4; ++n) {
         EXPECT_EQ(static_cast<HFONT>(font),
                   reinterpret_cast<HFONT>(SendMessageA(Field(n), WM_GETFONT, 0, 0)))
             << n;
+        const auto margins = static_cast<DWORD>(SendMessageA(Field(n), EM_GETMARGINS, 0, 0));
+        const RECT field = FieldRect(n);
+        EXPECT_GE(field.right - field.left, digits.cx + LOWORD(margins) + HIWORD(margins)) << n;
     }
+    SetFields({"", "", "", ""});
+    SetFocus(m_control);
+    TypeInFocus("200200200200");
+    EXPECT_EQ(std::vector<std::string>({"200", "200", "200", "200"}), Fields())
+        << "no digit refused for lack of room";
     DestroyWindow(m_dialog);
     m_dialog = nullptr;
     LOGFONTA info{};

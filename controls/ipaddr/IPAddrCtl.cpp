@@ -223,6 +223,18 @@ int CIPAddrCtl::MinimumWidth() const {
     return kFieldCount * field + 3 * fw::MeasureText(dc, ".").cx + frameWidth;
 }
 
+int CIPAddrCtl::MinimumHeight() const {
+    fw::ClientDC dc(m_hWnd);
+    fw::SelectObjectGuard font(dc, m_font);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    const RECT frame = GetWindowRect();
+    const RECT client = GetClientRect();
+    const int frameHeight = (frame.bottom - frame.top) - client.bottom;
+    // The fields start one edge down.
+    return metrics.tmHeight + GetSystemMetrics(SM_CYEDGE) + frameHeight;
+}
+
 bool CIPAddrCtl::GrowToMinimumWidth() {
     const RECT frame = GetWindowRect();
     const int width = MinimumWidth();

@@ -76,6 +76,8 @@ class CIPAddrCtl : public fw::CWnd {
     // with the fields' margins and the control's frame. The control never stays narrower
     // once it has a font.
     int MinimumWidth() const;
+    // The lowest window whose fields show a whole line of the control's font.
+    int MinimumHeight() const;
 
     // Codes a field hands to OnChildChar besides the characters Tab, Enter, space and '.'.
     enum ChildCode : UINT { kLeftAtStart = 37, kRightAtEnd = 39, kFieldFull = 45 };

@@ -1,6 +1,7 @@
 #include "controls/propgrid/PropertyGridItem.h"
 
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -313,8 +314,21 @@ void PropertyGridItem::EditIPAddress(const std::string& initial) {
     const bool created = control->Create(kEditorStyle, rect, grid, IDC_GRID_EDITOR, 0) != FALSE;
     if (!AdoptEditor(std::move(editor), created))
         return;
+    FitAddressEditorHeight(*control);
     control->SetAddressText(initial);
     SetFocus(control->GetSafeHwnd());
+}
+
+void PropertyGridItem::FitAddressEditorHeight(CIPAddrCtl& control) const {
+    // Taller than the 2-pixel inset when a line of the font needs it, up to the whole value
+    // box, centred in it.
+    const RECT placed = control.GetWindowRect();
+    const int boxHeight = m_valueRect.bottom - m_valueRect.top;
+    const int height = std::min(
+        std::max(static_cast<int>(placed.bottom - placed.top), control.MinimumHeight()), boxHeight);
+    const int top = m_valueRect.top + (boxHeight - height) / 2;
+    SetWindowPos(control.GetSafeHwnd(), nullptr, m_valueRect.left + 2, top,
+                 placed.right - placed.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void PropertyGridItem::EditChoice(const std::string& initial) {

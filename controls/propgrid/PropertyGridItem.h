@@ -122,6 +122,7 @@ class PropertyGridItem {
     bool AdoptEditor(std::unique_ptr<fw::CWnd> editor, bool created);
     void CommitEditor(fw::CWnd& editor);
     void CommitAddress(CIPAddrCtl& control);
+    void FitAddressEditorHeight(CIPAddrCtl& control) const;
     void ReleaseEditFont();
 
     fw::CFont m_ownFont; // the editor's font while there is no shared one

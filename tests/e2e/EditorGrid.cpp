@@ -62,7 +62,7 @@ void EditorGrid::ScrollTo(int topRow) {
     m_topRow = topRow;
 }
 
-HWND EditorGrid::OpenEditorWindow() const {
+HWND EditorGrid::Editor() const {
     for (HWND child : ChildrenOf(m_grid))
         if (GetDlgCtrlID(child) == kEditorId && IsWindowVisible(child))
             return child;
@@ -79,10 +79,7 @@ HWND EditorGrid::OpenEditor(int row) {
     const int top = RowTop(row);
     ClickAt(m_grid, {valueLeft + 6, top + m_rowHeight / 2});
 
-    HWND editor = nullptr;
-    if (!WaitUntil([&] { return (editor = OpenEditorWindow()) != nullptr; }))
-        throw DriverError("a click on the value of row " + std::to_string(row) +
-                          " opened no editor");
+    const HWND editor = WaitForEditor();
     // The editor covers the value box of the row that was meant.
     RECT box{};
     GetWindowRect(editor, &box);
@@ -96,13 +93,13 @@ HWND EditorGrid::OpenEditor(int row) {
 
 HWND EditorGrid::WaitForEditor() const {
     HWND editor = nullptr;
-    if (!WaitUntil([&] { return (editor = OpenEditorWindow()) != nullptr; }))
+    if (!WaitUntil([&] { return (editor = Editor()) != nullptr; }))
         throw DriverError("no editor opened in the grid");
     return editor;
 }
 
 void EditorGrid::WaitForEditorClosed() const {
-    if (!WaitUntil([&] { return !OpenEditorWindow() && FocusOf(m_grid) == m_grid; }))
+    if (!WaitUntil([&] { return !Editor() && FocusOf(m_grid) == m_grid; }))
         throw DriverError("the editor stayed open, or the focus did not come back to the grid");
 }
 
@@ -118,7 +115,7 @@ int EditorGrid::RowOf(HWND editor) const {
 }
 
 void EditorGrid::ClickCaption(int row) {
-    HWND editor = OpenEditorWindow();
+    HWND editor = Editor();
     ClickAt(m_grid, {kFirstRowY + 4, RowTop(row) + m_rowHeight / 2});
     if (editor && !WaitUntil([&] { return !IsWindow(editor); }))
         throw DriverError("a click beside the editor did not close it");

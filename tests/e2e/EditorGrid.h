@@ -18,7 +18,8 @@ class EditorGrid {
     // Clicks the row's caption: every open editor commits its value and closes.
     void ClickCaption(int row);
 
-    // Waits for an in-place editor to open; throws when none does.
+    // The open in-place editor, or null; WaitForEditor throws when none opens.
+    HWND Editor() const;
     HWND WaitForEditor() const;
     // Waits until no editor is open and the grid has the focus again.
     void WaitForEditorClosed() const;
@@ -30,7 +31,6 @@ class EditorGrid {
   private:
     void ScrollTo(int topRow);
     int RowTop(int row) const { return kFirstRowY + (row - m_topRow) * m_rowHeight; }
-    HWND OpenEditorWindow() const;
 
     static constexpr int kFirstRowY = 3;
     HWND m_grid;

@@ -13,7 +13,6 @@ constexpr int kRowCount = 27;
 
 // Rows by id, in the editor's order.
 constexpr int kServerNameRow = 1;
-constexpr int kDomainNameRow = 2;
 constexpr int kIpAddressRow = 3;
 constexpr int kGatewayRow = 8;
 constexpr int kSeparatorPageRow = 9;
@@ -39,108 +38,74 @@ class EditorWalk : public ProgramWalk {
         }
         WaitForFocus(window);
     }
+};
 
-    // Opens the current row's editor by keys and checks it stands in that row.
-    HWND OpenByKeys(EditorGrid& grid, const std::vector<UINT>& keys, int row) {
-        PressKeys(Sheet().Window(), keys);
-        const HWND editor = grid.WaitForEditor();
-        EXPECT_EQ(row, grid.RowOf(editor));
-        return editor;
-    }
-
-    static void WaitForText(HWND window, const std::string& text) {
-        if (!WaitUntil([&] { return TextOf(window) == text; }))
-            ADD_FAILURE() << "expected \"" << text << "\", the window shows \"" << TextOf(window)
-                          << "\"";
-    }
-
-    static void WaitForAddress(HWND control, const std::string& dotted) {
-        const auto shown = [&] {
-            std::string text;
-            for (int n = 1; n <= 4; ++n)
-                text += (n > 1 ? "." : "") + TextOf(ChildWithId(control, n));
-            return text;
-        };
-        if (!WaitUntil([&] { return shown() == dotted; }))
-            ADD_FAILURE() << "typed " << dotted << ", the fields show " << shown();
-    }
+// One edit by keys: keys on the grid (and Alt+Down), characters, keys in the editor that
+// opened in `row`, what it then shows, and the key that ends it.
+struct KeyEdit {
+    const char* name;
+    std::vector<UINT> open;
+    bool altDown;
+    std::string typed;
+    std::vector<UINT> inside;
+    int row;
+    std::string shown;
+    UINT end;
 };
 
 TEST_F(EditorWalk, EveryKindOfRowChangedByKeysAloneReachesTheFloppy) {
+    std::vector<UINT> down10(10, VK_DOWN);
+    down10.push_back(VK_RETURN);
+    const KeyEdit edits[] = {
+        {"F2 on the first row", {VK_F2}, false, "VARDA-KB", {}, 1, "VARDA-KB", VK_RETURN},
+        {"a character opens, Escape drops", {VK_DOWN}, false, "lost", {}, 2, "lost", VK_ESCAPE},
+        {"an address typed over",
+         {VK_DOWN, VK_RETURN},
+         false,
+         "192.168.100.254",
+         {},
+         3,
+         "192.168.100.254",
+         VK_RETURN},
+        {"an address dropped",
+         {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},
+         false,
+         "10.9.8.7",
+         {},
+         8,
+         "10.9.8.7",
+         VK_ESCAPE},
+        // Enter first closes the dropped list; the second commits.
+        {"Alt+Down", {VK_DOWN}, true, "", {VK_DOWN, VK_RETURN}, 9, "true", VK_RETURN},
+        {"a number", {VK_DOWN, VK_DOWN, VK_DOWN}, false, "-7", {}, 12, "-7", VK_RETURN},
+        {"Down in a choice, Tab", down10, false, "", {VK_DOWN}, 22, "Novell", VK_TAB},
+    };
     StartAtWelcome(SampleFloppyFile());
     EditorGrid grid = ChooseEditor();
     const HWND gridWindow = Sheet().Control(kGridId);
     TabTo(gridWindow);
-
-    // The first row is current once the grid has the focus; typing replaces the value shown.
-    HWND editor = OpenByKeys(grid, {VK_F2}, kServerNameRow);
-    TypeOnKeyboard(editor, "VARDA-KB");
-    WaitForText(editor, "VARDA-KB");
-    PressKeys(editor, {VK_RETURN});
-    grid.WaitForEditorClosed();
-
-    // A character starts the editor; Escape throws the edit away and keeps the page.
-    PressKeys(gridWindow, {VK_DOWN});
-    TypeOnKeyboard(gridWindow, "lost");
-    editor = grid.WaitForEditor();
-    EXPECT_EQ(kDomainNameRow, grid.RowOf(editor));
-    WaitForText(editor, "lost");
-    PressKeys(editor, {VK_ESCAPE});
-    grid.WaitForEditorClosed();
-
-    // An address typed over the one shown, dots and all.
-    editor = OpenByKeys(grid, {VK_DOWN, VK_RETURN}, kIpAddressRow);
-    TypeOnKeyboard(editor, "192.168.100.254");
-    WaitForAddress(editor, "192.168.100.254");
-    PressKeys(editor, {VK_RETURN});
-    grid.WaitForEditorClosed();
-
-    // An address edit thrown away: the gateway stays empty.
-    editor =
-        OpenByKeys(grid, {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, kGatewayRow);
-    TypeOnKeyboard(editor, "10.9.8.7");
-    WaitForAddress(editor, "10.9.8.7");
-    PressKeys(editor, {VK_ESCAPE});
-    grid.WaitForEditorClosed();
-    EXPECT_EQ(kEditorPage, Sheet().Title());
-
-    // Alt+Down drops the list; Enter first closes the list, then commits.
-    PressKeys(gridWindow, {VK_DOWN});
-    PressChord(gridWindow, VK_MENU, VK_DOWN);
-    editor = grid.WaitForEditor();
-    EXPECT_EQ(kSeparatorPageRow, grid.RowOf(editor));
-    EXPECT_TRUE(WaitUntil([&] { return Ask(editor, CB_GETDROPPEDSTATE) != 0; }));
-    PressKeys(editor, {VK_DOWN, VK_RETURN});
-    EXPECT_TRUE(WaitUntil([&] { return Ask(editor, CB_GETDROPPEDSTATE) == 0; }));
-    WaitForText(editor, "true");
-    PressKeys(editor, {VK_RETURN});
-    grid.WaitForEditorClosed();
-
-    PressKeys(gridWindow, {VK_DOWN, VK_DOWN, VK_DOWN});
-    TypeOnKeyboard(gridWindow, "-7");
-    editor = grid.WaitForEditor();
-    EXPECT_EQ(kFshiftRow, grid.RowOf(editor));
-    WaitForText(editor, "-7");
-    PressKeys(editor, {VK_RETURN});
-    grid.WaitForEditorClosed();
-
-    // The wheel scrolls three rows a notch.
+    for (const KeyEdit& edit : edits) {
+        SCOPED_TRACE(edit.name);
+        PressKeys(gridWindow, edit.open);
+        if (edit.altDown)
+            PressChord(gridWindow, VK_MENU, VK_DOWN);
+        TypeOnKeyboard(gridWindow, edit.typed);
+        const HWND editor = grid.WaitForEditor();
+        EXPECT_EQ(edit.row, grid.RowOf(editor));
+        PressKeys(editor, edit.inside);
+        const auto shown = [&] {
+            return GetDlgItem(editor, 4) ? AddressShown(editor) : TextOf(editor);
+        };
+        EXPECT_TRUE(WaitUntil([&] { return shown() == edit.shown; })) << shown();
+        PressKeys(editor, {edit.end});
+        if (edit.end != VK_TAB)
+            grid.WaitForEditorClosed();
+    }
+    // Tab has left the grid for the page's next control.
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(gridWindow) != gridWindow && !grid.Editor(); }));
     const int top = grid.TopRow();
-    TurnWheel(gridWindow, -1);
-    EXPECT_TRUE(WaitUntil([&] { return grid.TopRow() == top + 3; })) << grid.TopRow();
-
-    // Down in a drop-down changes its choice.
-    std::vector<UINT> keys(kHoldQueueNetworksRow - kFshiftRow, VK_DOWN);
-    keys.push_back(VK_RETURN);
-    editor = OpenByKeys(grid, keys, kHoldQueueNetworksRow);
-    PressKeys(editor, {VK_DOWN});
-    WaitForText(editor, "Novell");
-    // Tab commits and moves on to the page's next control.
-    PressKeys(editor, {VK_TAB});
-    EXPECT_TRUE(WaitUntil([&] {
-        const HWND focus = FocusOf(gridWindow);
-        return !IsWindow(editor) && focus && focus != gridWindow && !IsChild(gridWindow, focus);
-    }));
+    TurnWheel(gridWindow, 1);
+    EXPECT_TRUE(WaitUntil([&] { return grid.TopRow() == top - 3; })) << grid.TopRow();
 
     const HWND finish = Sheet().Button(kFinishButton);
     TabTo(finish);

@@ -273,6 +273,13 @@ void SetChecked(HWND checkBox, bool checked) {
         throw DriverError("clicked " + Describe(checkBox) + " but its check did not change");
 }
 
+std::string AddressShown(HWND control) {
+    std::string text;
+    for (int n = 1; n <= kIpFields; ++n)
+        text += (n > 1 ? "." : "") + TextOf(ChildWithId(control, n));
+    return text;
+}
+
 void EnterIpAddress(HWND control, const std::string& dotted) {
     const std::vector<std::string> parts = SplitAddress(dotted);
     std::vector<HWND> fields;
@@ -288,16 +295,9 @@ void EnterIpAddress(HWND control, const std::string& dotted) {
         if (i + 1 < fields.size() && parts[i].size() < 3)
             TypeChars(fields[i], ".");
     }
-    const bool shown = WaitUntil([&] {
-        for (size_t i = 0; i < fields.size(); ++i)
-            if (TextOf(fields[i]) != parts[i])
-                return false;
-        return true;
-    });
-    if (!shown)
-        throw DriverError("typed " + dotted + " but the address fields show " + TextOf(fields[0]) +
-                          "." + TextOf(fields[1]) + "." + TextOf(fields[2]) + "." +
-                          TextOf(fields[3]));
+    if (!WaitUntil([&] { return AddressShown(control) == dotted; }))
+        throw DriverError("typed " + dotted + " but the address fields show " +
+                          AddressShown(control));
 }
 
 } // namespace e2e

@@ -73,6 +73,8 @@ void ReplaceText(HWND edit, const std::string& text);
 void ChooseListItem(HWND comboBox, const std::string& item);
 // Clicks a check box until it shows the wanted state.
 void SetChecked(HWND checkBox, bool checked);
+// The four fields of an IP address control as a dotted text.
+std::string AddressShown(HWND control);
 // Types a dotted address into an IP address control field by field: clicks field 1 unless a
 // field already has the focus, then End, Backspace and the digits in each field, with "."
 // where a field is not filled up. Waits until the four fields show the address.

@@ -138,13 +138,8 @@ TEST_F(WizardWalk, AnAddressTypedOverTheOneShownAndEnterReachTheFloppy) {
     WaitForFocus(ChildWithId(address, 1));
     // A full field moves on by itself; the dot typed after it must not skip a field.
     TypeOnKeyboard(address, "192.168.100.254");
-    const auto shown = [&] {
-        std::string text;
-        for (int n = 1; n <= 4; ++n)
-            text += (n > 1 ? "." : "") + TextOf(ChildWithId(address, n));
-        return text;
-    };
-    EXPECT_TRUE(WaitUntil([&] { return shown() == "192.168.100.254"; })) << shown();
+    EXPECT_TRUE(WaitUntil([&] { return AddressShown(address) == "192.168.100.254"; }))
+        << AddressShown(address);
     // Enter in a field is the page's Next.
     PressKeys(address, {VK_RETURN});
     Sheet().WaitForPage(kServerNamePage);

@@ -153,9 +153,7 @@ TEST_F(IPAddrTest, ADotOrSpaceRightAfterAFullFieldMovedOnIsIgnoredOnce) {
         Texts fields;
     };
     const Case cases[] = {
-        {"192.168.100.254", {"192", "168", "100", "254"}},
-        {"192 168 1.2", {"192", "168", "1", "2"}},
-        {"1.22.3.4", {"1", "22", "3", "4"}},
+        {"192.168 1.2", {"192", "168", "1", "2"}},
         {"192..7", {"192", "20", "7", "40"}},
     };
     for (const Case& c : cases) {
@@ -165,17 +163,6 @@ TEST_F(IPAddrTest, ADotOrSpaceRightAfterAFullFieldMovedOnIsIgnoredOnce) {
         SetFocus(m_control);
         TypeInFocus(c.typed);
         EXPECT_EQ(c.fields, Fields());
-    }
-}
-
-TEST_F(IPAddrTest, TabEnterAndEscapeStayTheDialogsOtherKeysTheFields) {
-    for (UINT key : {UINT{VK_TAB}, UINT{VK_RETURN}, UINT{VK_ESCAPE}, UINT{'A'}, UINT{VK_LEFT}}) {
-        MSG message{Field(2), WM_KEYDOWN, key, 0, 0, {}};
-        const LRESULT code =
-            SendMessageA(Field(2), WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&message));
-        const bool dialogKey = key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE;
-        EXPECT_EQ(!dialogKey, (code & DLGC_WANTALLKEYS) != 0) << key;
-        EXPECT_EQ(0, code & DLGC_WANTTAB) << key;
     }
 }
 

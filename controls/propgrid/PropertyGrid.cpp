@@ -730,9 +730,9 @@ void PropertyGrid::WatchEditors() {
     }
 }
 
-bool PropertyGrid::OnEditorKey(HWND editor, UINT key) {
+bool PropertyGrid::OnEditorKey(UINT key) {
     PropertyGridItem* row = EditingRow();
-    if (!row || !editor)
+    if (!row)
         return false;
     const bool dropped =
         row->IsChoice() && ::SendMessageA(row->EditorWindow(), CB_GETDROPPEDSTATE, 0, 0) != FALSE;
@@ -776,7 +776,7 @@ LRESULT CALLBACK PropertyGrid::EditorSubclassProc(HWND hwnd, UINT msg, WPARAM wP
             return code;
         }
         case WM_KEYDOWN:
-            if (grid->OnEditorKey(hwnd, static_cast<UINT>(wParam)))
+            if (grid->OnEditorKey(static_cast<UINT>(wParam)))
                 return 0;
             break;
         case WM_CHAR:

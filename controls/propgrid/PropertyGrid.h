@@ -128,7 +128,7 @@ class PropertyGrid : public fw::CWnd {
     // Routes the keys of every open editor's windows through EditorSubclassProc.
     void WatchEditors();
     // Handles a key pressed in an editor window; false leaves it to the editor.
-    bool OnEditorKey(HWND editor, UINT key);
+    bool OnEditorKey(UINT key);
     // Closes the open editor, committing it or not; the focus, if the editor had it, comes
     // back to the grid.
     void CloseEditor(bool commit);

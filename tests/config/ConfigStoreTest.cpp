@@ -125,12 +125,7 @@ TEST_F(StoreTest, SaveIntoNothingWritesEveryKeyInOrder) {
 
     StartWith("");
     EXPECT_TRUE(SaveConfiguration(Load()));
-    EXPECT_EQ(expected, FloppyFile()) << "empty floppy file";
-
-    StartWith("zone=A\r\n");
-    DeleteFileA(WorkingCopy().c_str());
-    EXPECT_TRUE(SaveConfiguration(DefaultRecord()));
-    EXPECT_EQ(expected, FloppyFile()) << "no working copy";
+    EXPECT_EQ(expected, FloppyFile());
 }
 
 TEST_F(StoreTest, WriteProtectedFloppyCancelKeepsTheFileAndTheWorkingCopy) {
@@ -223,42 +218,93 @@ TEST_F(StoreTest, FailedSaveLeavesTheOldFloppyFileAndNoTemporaryFile) {
         GTEST_SKIP() << "not possible here (chattr +i, mount -t tmpfs):" << impossible;
 }
 
-// A working copy that cannot be read whole, or that is not the floppy file behind the header
-// line, is never taken for the floppy file, neither by a save nor by the copy alone.
-TEST_F(StoreTest, ABadWorkingCopyIsNeverCommitted) {
-    const std::string hostPath = test::HostPathOfWindows(WorkingCopy());
-    const std::vector<std::pair<const char*, std::string>> cases = {
-        // Reading /proc/self/mem from its start fails: a read error in the middle of the copy.
-        {"read error", "ln -sfn /proc/self/mem " + test::ShellQuoted(hostPath)},
-        {"cut short", "printf '[Va' >" + test::ShellQuoted(hostPath)},
-        {"no header line", "printf 'hostname=X' >" + test::ShellQuoted(hostPath)},
+// Another program deletes or changes the working copy before a load or between load and save:
+// the load shows this floppy's values, the working copy is made again where it can be, and the
+// save writes this floppy's file with the operator's change, whole.
+TEST_F(StoreTest, WhatHappensToTheWorkingCopyNeverReachesTheFloppy) {
+    const std::string hostPath = test::ShellQuoted(test::HostPathOfWindows(WorkingCopy()));
+    struct Case {
+        const char* name;
+        std::string spoil;
+        bool remade; // the store can write the working copy again
     };
-    for (const auto& [name, spoil] : cases) {
-        test::MessageBoxRecorder caseBoxes(IDCANCEL);
-        StartWith(kServerFile);
-        ASSERT_EQ(0, test::RunHostCommand(spoil)) << name;
-        EXPECT_FALSE(CommitToFloppy(kFloppyConfigPath)) << name;
-        EXPECT_FALSE(SaveConfiguration(DefaultRecord())) << name;
-        EXPECT_EQ(2u, caseBoxes.Count()) << name;
-        EXPECT_EQ(kServerFile, FloppyFile()) << name;
-        EXPECT_EQ(std::vector<std::string>{"dp.ini"}, floppy.FileNames()) << name;
-        test::RunHostCommand("rm -f " + test::ShellQuoted(hostPath));
+    const Case cases[] = {
+        {"deleted", "rm -f " + hostPath, true},
+        {"emptied", ": >" + hostPath, true},
+        {"cut short", "printf '[Va' >" + hostPath, true},
+        {"no header line", "printf 'hostname=X' >" + hostPath, true},
+        {"another floppy's copy", "printf '[Varda]\\r\\nhostname=OTHER\\r\\n' >" + hostPath, true},
+        // Reading /proc/self/mem from its start fails: a read error in the middle of the copy.
+        {"read error", "ln -sfn /proc/self/mem " + hostPath, true},
+        {"a folder", "rm -f " + hostPath + " && mkdir " + hostPath, false},
+        {"immutable", "chattr +i " + hostPath, false},
+    };
+    std::string expected = kServerFile;
+    expected.replace(expected.find("zone=Sales"), 10, "zone=Changed");
+    StartWith(kServerFile);
+    const ServerConfig floppyRecord = Load();
+    for (const bool beforeLoad : {true, false}) {
+        for (const Case& c : cases) {
+            const std::string name = std::string(c.name) + (beforeLoad ? " before load" : "");
+            StartWith(kServerFile);
+            const bool spoiledFirst = !beforeLoad || test::RunHostCommand(c.spoil) == 0;
+            ServerConfig config = Load();
+            EXPECT_EQ(floppyRecord, config) << name;
+            if (beforeLoad && c.remade) {
+                EXPECT_EQ("[Varda]\r\n" + std::string(kServerFile), ReadBytes(WorkingCopy()))
+                    << name;
+            }
+            const bool spoiled = beforeLoad ? spoiledFirst : test::RunHostCommand(c.spoil) == 0;
+            ASSERT_TRUE(spoiled) << name;
+            config.m_Zone_name = "Changed";
+            EXPECT_TRUE(SaveConfiguration(config)) << name;
+            EXPECT_EQ(expected, FloppyFile()) << name;
+            EXPECT_EQ(std::vector<std::string>{"dp.ini"}, floppy.FileNames()) << name;
+            test::RunHostCommand("chattr -i " + hostPath + "; rm -rf " + hostPath);
+        }
     }
+    EXPECT_EQ(0u, boxes.Count());
 }
 
-TEST_F(StoreTest, WorkingCopyThatCannotTakeTheKeysIsNotCommitted) {
-    StartWith(kServerFile);
-    ServerConfig config = Load();
-    config.m_server_name = "CHANGED";
-    // Readable, but no key write can replace it: committing it would lose the change.
-    const std::string workingCopy = test::ShellQuoted(test::HostPathOfWindows(WorkingCopy()));
-    if (test::RunHostCommand("chattr +i " + workingCopy) != 0)
-        GTEST_SKIP() << "the working copy cannot be made immutable (chattr +i) here";
-    EXPECT_FALSE(SaveConfiguration(config));
-    test::RunHostCommand("chattr -i " + workingCopy);
+TEST_F(StoreTest, FloppyFileThatCannotBeReadIsRetriedOrCancelledNeverTakenForMissing) {
+    floppy.WriteFile("dp.ini", kServerFile);
+    HANDLE held = CreateFileA(floppy.FolderPath("dp.ini").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    EXPECT_EQ(0, OpenConfigStore(kFloppyConfigPath)) << "Cancel";
     ASSERT_EQ(1u, boxes.Count());
-    EXPECT_EQ(kErrorText, boxes.Boxes()[0].text);
+    const test::RecordedBox box = boxes.Boxes()[0];
+    EXPECT_EQ("The Configuration Wizard could not read the configuration file on the floppy disk. "
+              "Ensure that no other program is using it and that the floppy disk is not damaged.",
+              box.text);
+    EXPECT_EQ("Error", box.caption);
+    EXPECT_EQ(static_cast<UINT>(MB_RETRYCANCEL | MB_ICONWARNING), box.type);
+    EXPECT_FALSE(Exists(WorkingCopy()));
+    EXPECT_FALSE(Exists(Scratch()));
+    EXPECT_FALSE(SaveConfiguration(DefaultRecord())) << "a cancelled store has nothing to save";
+
+    boxes.QueueAnswer(IDRETRY);
+    boxes.OnBox([&](const test::RecordedBox&) { CloseHandle(held); });
+    EXPECT_EQ(1, OpenConfigStore(kFloppyConfigPath)) << "Retry once the file is free";
+    EXPECT_EQ(2u, boxes.Count());
+    EXPECT_EQ("[Varda]\r\n" + std::string(kServerFile), ReadBytes(WorkingCopy()));
     EXPECT_EQ(kServerFile, FloppyFile());
+}
+
+// Floppy files whose lines in square brackets or byte-order mark could hide keys.
+TEST_F(StoreTest, BracketLinesAndAByteOrderMarkHideNoKey) {
+    StartWith(kServerFile);
+    const ServerConfig floppyRecord = Load();
+    for (const std::string& file :
+         {"[Notes]\r\n" + std::string(kServerFile), "[Varda]\r\n" + std::string(kServerFile),
+          "\xEF\xBB\xBF" + std::string(kServerFile),
+          std::string(kServerFile)
+              .insert(std::string(kServerFile).find("pq1type"), "[Varda]\r\n")}) {
+        StartWith(file);
+        EXPECT_EQ(floppyRecord, Load()) << file;
+        EXPECT_TRUE(SaveConfiguration(Load())) << file;
+        EXPECT_EQ(file, FloppyFile());
+    }
 }
 
 // Sets TMP for the life of the object.
@@ -284,22 +330,49 @@ class TempDirectoryOverride {
     bool m_hadPrevious = false;
 };
 
-// The temporary directory on a full disk: with no room at all the floppy file cannot be copied
-// and the default file not written; with room for the copy only, the working copy cannot be
-// written. Either way no working copy is left, not even an earlier run's.
-TEST_F(StoreTest, WorkingCopyThatCannotBeWrittenAtStartIsNotLeft) {
-    for (const unsigned spare : {0u, 4096u}) {
-        test::FloppyDrive drive; // the floppy and the temporary directory
-        drive.WriteFile("dp.ini", kServerFile);
-        drive.WriteFile("tmp_dp.ini", "[Varda]\r\nhostname=EARLIER\r\n");
-        if (!drive.MakeFull(spare))
-            GTEST_SKIP() << "no small file system can be mounted here (mount -t tmpfs)";
-        TempDirectoryOverride temp(drive.FolderPath(""));
+// A temporary directory that takes no file at start: one "Warning" box names it, and the store
+// works from the floppy's bytes. An earlier run's working copy there is never loaded.
+TEST_F(StoreTest, WorkingCopyThatCannotBeWrittenAtStartStillSavesTheFloppy) {
+    // Each gives the temporary directory, or nothing when it cannot be made here.
+    using Folder = std::optional<std::string>;
+    const std::vector<std::pair<const char*, std::function<Folder(test::FloppyDrive&)>>> cases = {
+        {"no such folder", [](test::FloppyDrive& temp) { return temp.FolderPath("missing"); }},
+        {"disk full",
+         [](test::FloppyDrive& temp) { return temp.MakeFull() ? temp.FolderPath("") : Folder(); }},
+        {"write-protected",
+         [](test::FloppyDrive& temp) {
+             return temp.WriteProtect() ? temp.FolderPath("") : Folder();
+         }},
+    };
+    std::string expected = kServerFile;
+    expected.replace(expected.find("zone=Sales"), 10, "zone=Changed");
+    std::string impossible;
+    for (const auto& [name, breakFolder] : cases) {
+        test::FloppyDrive temp; // maps A: to itself: the floppy comes back below
+        temp.WriteFile("tmp_dp.ini", "[Varda]\r\nhostname=EARLIER\r\n");
+        const Folder folder = breakFolder(temp);
+        if (!folder) {
+            impossible += std::string(" ") + name + ";";
+            continue;
+        }
+        floppy.Insert();
+        TempDirectoryOverride tmp(*folder);
         test::MessageBoxRecorder caseBoxes;
-        EXPECT_EQ(0, OpenConfigStore(kFloppyConfigPath)) << spare;
-        EXPECT_EQ((std::vector<std::string>{"dp.ini", "filler"}), drive.FileNames()) << spare;
-        EXPECT_EQ(0u, caseBoxes.Count()) << spare;
+        EXPECT_EQ(1, StartWith(kServerFile)) << name;
+        ASSERT_EQ(1u, caseBoxes.Count()) << name;
+        EXPECT_EQ("Warning", caseBoxes.Boxes()[0].caption) << name;
+        EXPECT_NE(std::string::npos, caseBoxes.Boxes()[0].text.find(*folder))
+            << caseBoxes.Boxes()[0].text;
+        ServerConfig config = Load();
+        EXPECT_EQ("PRINTSRV", config.m_server_name) << name;
+        config.m_Zone_name = "Changed";
+        EXPECT_TRUE(SaveConfiguration(config)) << name;
+        EXPECT_EQ(expected, FloppyFile()) << name;
+        EXPECT_EQ(1u, caseBoxes.Count()) << name;
+        temp.RemoveWriteProtection();
     }
+    if (!impossible.empty())
+        GTEST_SKIP() << "not possible here (chattr +i, mount -t tmpfs):" << impossible;
 }
 
 TEST_F(StoreTest, ValuesAreReadWholeAndSavedUnshortened) {

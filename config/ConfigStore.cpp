@@ -26,8 +26,8 @@ const char kFloppyReadFailedText[] =
 
 std::string WorkingCopyFailedText(const std::string& directory) {
     return "The Configuration Wizard could not create its working copy of the configuration in "
-           "the temporary folder \"" +
-           directory + "\". Changes will still be saved to the floppy disk.";
+           "the temporary folder\n\n" +
+           directory + "\n\nChanges will still be saved to the floppy disk.";
 }
 
 struct Store {

@@ -31,7 +31,6 @@ std::string WorkingCopyFailedText(const std::string& directory) {
 }
 
 struct Store {
-    std::string directory;
     std::string workingCopy;
     std::string scratch; // where the floppy file is copied on its way in
     // What a save writes to the floppy; nothing until the store is open.
@@ -133,14 +132,13 @@ std::string WorkingCopyPath() {
 int OpenConfigStore(const std::string& floppyPath) {
     const std::string directory = TempDirectory();
     Store& store = TheStore();
-    store = directory.empty()
-                ? Store{}
-                : Store{directory, directory + "tmp_dp.ini", directory + "tmp_dp2.ini", {}};
+    store = directory.empty() ? Store{}
+                              : Store{directory + "tmp_dp.ini", directory + "tmp_dp2.ini", {}};
     store.floppyBytes = ReadFloppyOrDefault(floppyPath);
     if (!store.floppyBytes)
         return 0;
     if (!WriteWorkingCopy()) {
-        // A working copy left by an earlier run must not be taken for this one.
+        // Nobody may take an earlier run's working copy for this one's.
         std::remove(store.workingCopy.c_str());
         ShowStoreBox(WorkingCopyFailedText(directory), "Warning", MB_OK | MB_ICONWARNING);
     }

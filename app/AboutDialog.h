@@ -5,6 +5,7 @@
 
 class AboutDialog : public fw::CDialog {
   public:
-    AboutDialog() : fw::CDialog(IDD_ABOUT) {}
+    // Modal to owner, which it disables while it is up.
+    explicit AboutDialog(HWND owner) : fw::CDialog(IDD_ABOUT, owner) {}
     const char* GetRuntimeClassName() const override { return "AboutDialog"; }
 };

@@ -6,12 +6,18 @@
 #include "sheet/VPropertySheet.h"
 
 ConfigWizardApp::ConfigWizardApp(const std::string& floppyPath) {
-    OpenConfigStore(floppyPath);
+    if (m_runningCopy.OtherCopyRuns()) {
+        m_runningCopy.ActivateOtherCopy();
+        return;
+    }
+    m_storeOpen = OpenConfigStore(floppyPath) == 1;
 }
 
 ConfigWizardApp::~ConfigWizardApp() = default;
 
 BOOL ConfigWizardApp::InitInstance() {
+    if (!m_storeOpen)
+        return FALSE;
     // The classic three-dimensional controls of comctl32.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);

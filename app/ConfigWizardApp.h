@@ -4,6 +4,7 @@
 // property sheet modally; when the sheet closes, the program ends.
 #include <memory>
 
+#include "app/RunningCopy.h"
 #include "config/ServerConfig.h"
 #include "framework/WinApp.h"
 
@@ -11,15 +12,21 @@ class CVPropertySheet;
 
 class ConfigWizardApp : public fw::CWinApp {
   public:
-    // Opens the store on the floppy file: the "Warning" box, when the floppy has no
-    // configuration, appears here, before any window.
+    // Opens the store on the floppy file: its start-up boxes appear here, before any window.
+    // When another copy of the program runs, brings that copy to the front instead and leaves
+    // the store closed.
     explicit ConfigWizardApp(const std::string& floppyPath);
     ~ConfigWizardApp() override;
 
-    // Runs the sheet and returns FALSE, so the program ends without a message loop.
+    // Runs the sheet, unless the store could not be opened, and returns FALSE, so the program
+    // ends without a message loop.
     BOOL InitInstance() override;
 
     // The sheet while it runs; null before and after.
     CVPropertySheet* m_sheet = nullptr;
     ServerConfig m_config;
+
+  private:
+    RunningCopy m_runningCopy;
+    bool m_storeOpen = false;
 };

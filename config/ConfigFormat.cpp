@@ -113,7 +113,7 @@ void ReadKey(const KeyBinding& binding, const profile::Document& file, ServerCon
     if (binding.kind == KeyKind::CopierWrite)
         return;
     std::string value;
-    ReadSetting(kSectionName, binding.key, binding.missing, value, file);
+    ReadSetting(binding.key, binding.missing, value, file);
     switch (binding.kind) {
     case KeyKind::Text:
     case KeyKind::Address:
@@ -202,28 +202,24 @@ std::string DefaultConfigBody() {
            "tonerlimit=190,220\r\n";
 }
 
-bool TransferSettings(const std::string& path, TransferDirection direction, ServerConfig& config) {
-    profile::Document file(path);
+void TransferSettings(profile::Document& file, TransferDirection direction, ServerConfig& config) {
     if (direction == TransferDirection::Read) {
         ServerConfig loaded; // network sets start empty; each key adds its bit
         for (const KeyBinding& binding : kKeys)
             ReadKey(binding, file, loaded);
         config = std::move(loaded);
-        return true;
+        return;
     }
     for (const KeyBinding& binding : kKeys)
-        WriteSetting(kSectionName, binding.key, ValueToWrite(binding, config), file);
-    // Every pending write goes to the disk before the copy to the floppy can follow.
-    return file.Flush();
+        WriteSetting(binding.key, ValueToWrite(binding, config), file);
 }
 
-size_t ReadSetting(const char* section, const char* key, const char* missing, std::string& target,
+size_t ReadSetting(const char* key, const char* missing, std::string& target,
                    const profile::Document& file) {
-    target = file.Value(section, key).value_or(missing);
+    target = file.Value(key).value_or(missing);
     return target.size();
 }
 
-void WriteSetting(const char* section, const char* key, const std::string& source,
-                  profile::Document& file) {
-    file.SetValue(section, key, source);
+void WriteSetting(const char* key, const std::string& source, profile::Document& file) {
+    file.SetValue(key, source);
 }

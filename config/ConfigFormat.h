@@ -6,10 +6,11 @@
 #include "config/ProfileFile.h"
 #include "config/ServerConfig.h"
 
-// The section every key of the working copy belongs to.
+// The name in the working copy's header line.
 extern const char kSectionName[]; // "Varda"
 
-// "[Varda]" and CR LF: what the working copy has in front of the floppy file's bytes.
+// "[Varda]" and CR LF: what the working copy has in front of the floppy file's bytes. The
+// floppy file itself has no sections; its keys are read and written wherever they stand.
 std::string HeaderLine();
 
 // The floppy form of a new configuration: every key with its value for a missing key, plus
@@ -18,16 +19,14 @@ std::string DefaultConfigBody();
 
 enum class TransferDirection { Read, Write };
 
-// Read: sets every field of config from the working copy at path (keys it lacks, or a missing
-// or unreadable file, give the values of a new configuration). Write: sets every key, in the
-// key order, and then writes the file back, creating it when it is missing. Returns false when
-// the file could not be written.
-bool TransferSettings(const std::string& path, TransferDirection direction, ServerConfig& config);
+// Between the floppy file's bytes and the record. Read: sets every field of config from file
+// (keys it lacks give the values of a new configuration). Write: sets every key of file to its
+// field, in the key order.
+void TransferSettings(profile::Document& file, TransferDirection direction, ServerConfig& config);
 
 // Sets target to the key's value, or to missing when the key is absent; returns its length.
-size_t ReadSetting(const char* section, const char* key, const char* missing, std::string& target,
+size_t ReadSetting(const char* key, const char* missing, std::string& target,
                    const profile::Document& file);
 
-// Sets the key's value to source; the file takes it when it is flushed.
-void WriteSetting(const char* section, const char* key, const std::string& source,
-                  profile::Document& file);
+// Sets the key's value to source.
+void WriteSetting(const char* key, const std::string& source, profile::Document& file);

@@ -6,7 +6,6 @@
 #include <io.h>
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <utility>
 #include <vector>
@@ -64,6 +63,26 @@ class CrtFile {
     int m_fd;
 };
 
+// Whether the file is really not there (no file, folder, drive or disk), as opposed to there
+// but not readable (held by another program, access denied, a bad sector).
+bool FileIsAbsent(const std::string& path) {
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return false;
+    switch (GetLastError()) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_NOT_READY:
+    case ERROR_BAD_UNIT:
+    case ERROR_DEV_NOT_EXIST:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool WriteNewFile(const std::string& path, std::string_view bytes) {
     CrtFile file(path, _O_WRONLY | _O_CREAT | _O_TRUNC);
     return file.IsOpen() && file.WriteAll(bytes) && file.CommitAndClose();
@@ -75,7 +94,7 @@ ReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
     bytes.clear();
     CrtFile file(path, _O_RDONLY);
     if (!file.IsOpen())
-        return errno == ENOENT ? ReadResult::NotFound : ReadResult::Failed;
+        return FileIsAbsent(path) ? ReadResult::NotFound : ReadResult::Failed;
     return file.ReadToEnd(bytes) ? ReadResult::Read : ReadResult::Failed;
 }
 

@@ -6,8 +6,9 @@
 
 enum class ReadResult { Read, NotFound, Failed };
 
-// Reads the whole file into bytes. NotFound when the file, its folder or its drive is missing;
-// Failed when it exists but could not be read to its end.
+// Reads the whole file into bytes. NotFound when the file, its folder, its drive or the disk
+// is missing; Failed when it is there but could not be read to its end (held open by another
+// program, access denied, a bad sector, a folder of that name).
 ReadResult ReadFileBytes(const std::string& path, std::string& bytes);
 
 // Writes bytes to a temporary file beside path, flushes it to the disk and moves it over path.

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "config/FileAccess.h"
-
 namespace profile {
 
 namespace {
@@ -43,17 +41,6 @@ Line LineAt(std::string_view content, size_t begin) {
     return Line{begin, end, next};
 }
 
-// The section name of a header line, or nothing for any other line.
-std::optional<std::string_view> SectionName(std::string_view text) {
-    text = TrimBlanks(text);
-    if (text.empty() || text.front() != '[')
-        return std::nullopt;
-    const size_t close = text.find(']');
-    if (close == std::string_view::npos)
-        return std::nullopt;
-    return TrimBlanks(text.substr(1, close - 1));
-}
-
 // Where a key line's value stands inside the file, blanks excluded.
 struct KeyLine {
     std::string_view key;
@@ -82,31 +69,25 @@ std::string_view Unquoted(std::string_view value) {
     return value;
 }
 
-// What a scan of the file found about one key of one section.
+// What a scan of the text found about one key.
 struct KeySearch {
-    bool sectionFound = false;
     std::optional<KeyLine> keyLine;
-    Line lastLineOfSection{}; // the header or the section's last non-blank line
+    std::optional<Line> lastNonBlankLine;
 };
 
-KeySearch FindKey(std::string_view content, std::string_view section, std::string_view key) {
+// Where the first line starts: after a UTF-8 byte-order mark, which is no part of a key.
+size_t FirstLineBegin(std::string_view content) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    return content.substr(0, kByteOrderMark.size()) == kByteOrderMark ? kByteOrderMark.size() : 0;
+}
+
+KeySearch FindKey(std::string_view content, std::string_view key) {
     KeySearch search;
-    bool inSection = false;
-    for (size_t at = 0; at < content.size();) {
+    for (size_t at = FirstLineBegin(content); at < content.size();) {
         const Line line = LineAt(content, at);
         at = line.next;
-        if (const auto name = SectionName(content.substr(line.begin, line.end - line.begin))) {
-            inSection = !search.sectionFound && EqualsNoCase(*name, section);
-            if (inSection) {
-                search.sectionFound = true;
-                search.lastLineOfSection = line;
-            }
-            continue;
-        }
-        if (!inSection)
-            continue;
         if (!TrimBlanks(content.substr(line.begin, line.end - line.begin)).empty())
-            search.lastLineOfSection = line;
+            search.lastNonBlankLine = line;
         const auto keyLine = ParseKeyLine(content, line);
         if (keyLine && EqualsNoCase(keyLine->key, key)) {
             search.keyLine = keyLine;
@@ -132,9 +113,8 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
            });
 }
 
-std::optional<std::string> FindValue(std::string_view content, std::string_view section,
-                                     std::string_view key) {
-    const KeySearch search = FindKey(content, section, key);
+std::optional<std::string> FindValue(std::string_view content, std::string_view key) {
+    const KeySearch search = FindKey(content, key);
     if (!search.keyLine)
         return std::nullopt;
     const KeyLine& found = *search.keyLine;
@@ -142,43 +122,30 @@ std::optional<std::string> FindValue(std::string_view content, std::string_view 
         Unquoted(content.substr(found.valueBegin, found.valueEnd - found.valueBegin)));
 }
 
-std::string SetValue(std::string content, std::string_view section, std::string_view key,
-                     std::string_view value) {
+std::string SetValue(std::string content, std::string_view key, std::string_view value) {
     const std::string text = WithoutLineBreaks(value);
-    const KeySearch search = FindKey(content, section, key);
+    const KeySearch search = FindKey(content, key);
     if (search.keyLine) {
         const KeyLine& found = *search.keyLine;
         return content.replace(found.valueBegin, found.valueEnd - found.valueBegin, text);
     }
-    std::string addition;
-    size_t insertAt = content.size();
-    if (search.sectionFound)
-        insertAt = search.lastLineOfSection.next;
-    const bool lineBeforeUnended =
-        search.sectionFound ? !search.lastLineOfSection.Ended()
-                            : !content.empty() && content.back() != '\n' && content.back() != '\r';
-    if (lineBeforeUnended)
-        addition += "\r\n";
-    if (!search.sectionFound)
-        addition.append("[").append(section).append("]\r\n");
+    // A text of blank lines only takes the key after them.
+    const std::optional<Line>& last = search.lastNonBlankLine;
+    const size_t insertAt = last ? last->next : content.size();
+    const bool lineBeforeUnended = last ? !last->Ended()
+                                        : insertAt > FirstLineBegin(content) &&
+                                              content.back() != '\n' && content.back() != '\r';
+    std::string addition = lineBeforeUnended ? "\r\n" : "";
     addition.append(key).append("=").append(text).append("\r\n");
     return content.insert(insertAt, addition);
 }
 
-Document::Document(std::string path) : m_path(std::move(path)) {
-    m_readable = ReadFileBytes(m_path, m_content) != ReadResult::Failed;
+std::optional<std::string> Document::Value(std::string_view key) const {
+    return FindValue(m_content, key);
 }
 
-std::optional<std::string> Document::Value(std::string_view section, std::string_view key) const {
-    return FindValue(m_content, section, key);
-}
-
-void Document::SetValue(std::string_view section, std::string_view key, std::string_view value) {
-    m_content = profile::SetValue(std::move(m_content), section, key, value);
-}
-
-bool Document::Flush() const {
-    return m_readable && ReplaceFileBytes(m_path, m_content);
+void Document::SetValue(std::string_view key, std::string_view value) {
+    m_content = profile::SetValue(std::move(m_content), key, value);
 }
 
 } // namespace profile

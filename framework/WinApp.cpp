@@ -25,6 +25,11 @@ CWinApp* CWinApp::Current() {
     return g_application;
 }
 
+HWND MainWindowHandle() {
+    const CWinApp* app = CWinApp::Current();
+    return app && app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr;
+}
+
 int CWinApp::Run() {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

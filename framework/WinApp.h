@@ -25,6 +25,10 @@ class CWinApp {
     CWnd* m_pMainWnd = nullptr;
 };
 
+// The application's main window while it exists, else null: the owner for boxes of code that
+// has no window of its own, so they are modal to the program.
+HWND MainWindowHandle();
+
 // The program entry: runs the application object. Returns the process exit code.
 int RunApplication();
 

@@ -21,6 +21,9 @@ BOOL genericcombo::OnSetActive() {
 }
 
 void genericcombo::StoreValues() {
+    // A value the list does not hold selects nothing; it stays as it was.
+    if (SendDlgItemMessageA(m_hWnd, IDC_CHOICE, CB_GETCURSEL, 0, 0) == CB_ERR)
+        return;
     UpdateData(TRUE);
     *m_field = m_value;
 }

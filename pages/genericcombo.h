@@ -17,7 +17,8 @@ class genericcombo : public CVPropertyPage {
     // Selects the first item that begins with the field's text, without regard to case; a
     // text that begins no item leaves the selection as it was.
     BOOL OnSetActive() override;
-    // Copies the selected item's text (empty when none is selected) into the field.
+    // Copies the selected item's text into the field; with no item selected (a value the list
+    // does not hold) the field keeps its value.
     void StoreValues() override;
 
   protected:

@@ -120,7 +120,7 @@ void CVPropertySheet::UpdateWizardButtons(int index) {
 }
 
 void CVPropertySheet::WinHelp(DWORD_PTR, UINT) {
-    AboutDialog about;
+    AboutDialog about(m_hWnd);
     about.DoModal();
 }
 

@@ -205,6 +205,8 @@ std::vector<CorpusCase> Corpus() {
         {"comments", "; site notes\r\n# more\r\n;hostname=OLD\r\n" + body + "; end\r\n"},
         {"duplicate keys", body + "hostname=SECOND\r\nzone=Other\r\n"},
         {"second section header", body + "[Other]\r\nhostname=X\r\nzone=Y\r\n"},
+        {"lines in square brackets before the keys", "[Notes]\r\n[Varda]\r\n" + body},
+        {"byte-order mark", "\xEF\xBB\xBF" + body},
         {"10,000-character values",
          "pq0=" + std::string(10000, 'p') + "\r\nnote=" + std::string(10000, 'n') + "\r\n" + body},
         {"NUL byte", body + "junk=a\0b\r\n"s + "\0\r\n"s},

@@ -125,12 +125,7 @@ TEST_F(StoreTest, SaveIntoNothingWritesEveryKeyInOrder) {
 
     StartWith("");
     EXPECT_TRUE(SaveConfiguration(Load()));
-    EXPECT_EQ(expected, FloppyFile()) << "empty floppy file";
-
-    StartWith("zone=A\r\n");
-    DeleteFileA(WorkingCopy().c_str());
-    EXPECT_TRUE(SaveConfiguration(DefaultRecord()));
-    EXPECT_EQ(expected, FloppyFile()) << "no working copy";
+    EXPECT_EQ(expected, FloppyFile());
 }
 
 TEST_F(StoreTest, WriteProtectedFloppyCancelKeepsTheFileAndTheWorkingCopy) {
@@ -223,42 +218,50 @@ TEST_F(StoreTest, FailedSaveLeavesTheOldFloppyFileAndNoTemporaryFile) {
         GTEST_SKIP() << "not possible here (chattr +i, mount -t tmpfs):" << impossible;
 }
 
-// A working copy that cannot be read whole, or that is not the floppy file behind the header
-// line, is never taken for the floppy file, neither by a save nor by the copy alone.
-TEST_F(StoreTest, ABadWorkingCopyIsNeverCommitted) {
-    const std::string hostPath = test::HostPathOfWindows(WorkingCopy());
-    const std::vector<std::pair<const char*, std::string>> cases = {
-        // Reading /proc/self/mem from its start fails: a read error in the middle of the copy.
-        {"read error", "ln -sfn /proc/self/mem " + test::ShellQuoted(hostPath)},
-        {"cut short", "printf '[Va' >" + test::ShellQuoted(hostPath)},
-        {"no header line", "printf 'hostname=X' >" + test::ShellQuoted(hostPath)},
+// Another program deletes or changes the working copy before a load or between load and save:
+// the load shows this floppy's values, the working copy is made again where it can be, and the
+// save writes this floppy's file with the operator's change, whole.
+TEST_F(StoreTest, WhatHappensToTheWorkingCopyNeverReachesTheFloppy) {
+    const std::string hostPath = test::ShellQuoted(test::HostPathOfWindows(WorkingCopy()));
+    struct Case {
+        const char* name;
+        std::string spoil;
+        bool remade; // the store can write the working copy again
     };
-    for (const auto& [name, spoil] : cases) {
-        test::MessageBoxRecorder caseBoxes(IDCANCEL);
-        StartWith(kServerFile);
-        ASSERT_EQ(0, test::RunHostCommand(spoil)) << name;
-        EXPECT_FALSE(CommitToFloppy(kFloppyConfigPath)) << name;
-        EXPECT_FALSE(SaveConfiguration(DefaultRecord())) << name;
-        EXPECT_EQ(2u, caseBoxes.Count()) << name;
-        EXPECT_EQ(kServerFile, FloppyFile()) << name;
-        EXPECT_EQ(std::vector<std::string>{"dp.ini"}, floppy.FileNames()) << name;
-        test::RunHostCommand("rm -f " + test::ShellQuoted(hostPath));
-    }
-}
-
-TEST_F(StoreTest, WorkingCopyThatCannotTakeTheKeysIsNotCommitted) {
+    const Case cases[] = {
+        {"deleted", "rm -f " + hostPath, true},
+        {"emptied", ": >" + hostPath, true},
+        {"cut short", "printf '[Va' >" + hostPath, true},
+        {"no header line", "printf 'hostname=X' >" + hostPath, true},
+        {"another floppy's copy", "printf '[Varda]\\r\\nhostname=OTHER\\r\\n' >" + hostPath, true},
+        // Reading /proc/self/mem from its start fails: a read error in the middle of the copy.
+        {"read error", "ln -sfn /proc/self/mem " + hostPath, true},
+        {"a folder", "rm -f " + hostPath + " && mkdir " + hostPath, false},
+        {"immutable", "chattr +i " + hostPath, false},
+    };
+    std::string expected = kServerFile;
+    expected.replace(expected.find("zone=Sales"), 10, "zone=Changed");
     StartWith(kServerFile);
-    ServerConfig config = Load();
-    config.m_server_name = "CHANGED";
-    // Readable, but no key write can replace it: committing it would lose the change.
-    const std::string workingCopy = test::ShellQuoted(test::HostPathOfWindows(WorkingCopy()));
-    if (test::RunHostCommand("chattr +i " + workingCopy) != 0)
-        GTEST_SKIP() << "the working copy cannot be made immutable (chattr +i) here";
-    EXPECT_FALSE(SaveConfiguration(config));
-    test::RunHostCommand("chattr -i " + workingCopy);
-    ASSERT_EQ(1u, boxes.Count());
-    EXPECT_EQ(kErrorText, boxes.Boxes()[0].text);
-    EXPECT_EQ(kServerFile, FloppyFile());
+    const ServerConfig floppyRecord = Load();
+    for (const bool beforeLoad : {true, false}) {
+        for (const auto& [name, spoil, remade] : cases) {
+            SCOPED_TRACE(std::string(name) + (beforeLoad ? " before load" : " after load"));
+            StartWith(kServerFile);
+            const auto spoiled = [&spoil = spoil] { return test::RunHostCommand(spoil) == 0; };
+            ASSERT_TRUE(!beforeLoad || spoiled());
+            ServerConfig config = Load();
+            EXPECT_EQ(floppyRecord, config);
+            if (beforeLoad && remade) {
+                EXPECT_EQ("[Varda]\r\n" + std::string(kServerFile), ReadBytes(WorkingCopy()));
+            }
+            ASSERT_TRUE(beforeLoad || spoiled());
+            config.m_Zone_name = "Changed";
+            EXPECT_TRUE(SaveConfiguration(config));
+            EXPECT_EQ(expected, FloppyFile());
+            test::RunHostCommand("chattr -i " + hostPath + "; rm -rf " + hostPath);
+        }
+    }
+    EXPECT_EQ(0u, boxes.Count());
 }
 
 // Sets TMP for the life of the object.
@@ -284,22 +287,23 @@ class TempDirectoryOverride {
     bool m_hadPrevious = false;
 };
 
-// The temporary directory on a full disk: with no room at all the floppy file cannot be copied
-// and the default file not written; with room for the copy only, the working copy cannot be
-// written. Either way no working copy is left, not even an earlier run's.
+// A temporary directory that takes no file at start: one "Warning" box names it, and the store
+// works from the floppy's bytes. An earlier run's working copy there is never loaded.
+// The temporary directory on a full disk: the floppy file is read directly, and a "Warning" box
+// names the folder. No working copy is left, and an earlier run's is never loaded.
 TEST_F(StoreTest, WorkingCopyThatCannotBeWrittenAtStartIsNotLeft) {
-    for (const unsigned spare : {0u, 4096u}) {
-        test::FloppyDrive drive; // the floppy and the temporary directory
-        drive.WriteFile("dp.ini", kServerFile);
-        drive.WriteFile("tmp_dp.ini", "[Varda]\r\nhostname=EARLIER\r\n");
-        if (!drive.MakeFull(spare))
-            GTEST_SKIP() << "no small file system can be mounted here (mount -t tmpfs)";
-        TempDirectoryOverride temp(drive.FolderPath(""));
-        test::MessageBoxRecorder caseBoxes;
-        EXPECT_EQ(0, OpenConfigStore(kFloppyConfigPath)) << spare;
-        EXPECT_EQ((std::vector<std::string>{"dp.ini", "filler"}), drive.FileNames()) << spare;
-        EXPECT_EQ(0u, caseBoxes.Count()) << spare;
-    }
+    test::FloppyDrive drive; // the floppy and the temporary directory
+    drive.WriteFile("dp.ini", kServerFile);
+    drive.WriteFile("tmp_dp.ini", "[Varda]\r\nhostname=EARLIER\r\n");
+    if (!drive.MakeFull())
+        GTEST_SKIP() << "no small file system can be mounted here (mount -t tmpfs)";
+    TempDirectoryOverride temp(drive.FolderPath(""));
+    test::MessageBoxRecorder caseBoxes;
+    EXPECT_EQ(1, OpenConfigStore(kFloppyConfigPath));
+    EXPECT_EQ((std::vector<std::string>{"dp.ini", "filler"}), drive.FileNames());
+    ASSERT_EQ(1u, caseBoxes.Count());
+    EXPECT_NE(std::string::npos, caseBoxes.Boxes()[0].text.find(drive.FolderPath("")));
+    EXPECT_EQ("PRINTSRV", Load().m_server_name);
 }
 
 TEST_F(StoreTest, ValuesAreReadWholeAndSavedUnshortened) {

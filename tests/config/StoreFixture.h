@@ -11,7 +11,6 @@
 #include <string>
 
 #include "config/ConfigStore.h"
-#include "config/StoreOperations.h"
 #include "support/FloppyDrive.h"
 #include "support/MessageBoxRecorder.h"
 

@@ -47,6 +47,7 @@ TEST_F(ProgramStart, WelcomePageOffersOnlyTheModeButtonsQuitAndAbout) {
 
     Sheet().Press(kAboutButton);
     HWND about = App().WaitForDialog("About");
+    EXPECT_FALSE(IsWindowEnabled(Sheet().Window())) << "the About box is modal to the sheet";
     Click(ChildWithId(about, IDOK));
     App().WaitUntilGone(about);
     // The click on "About..." took the focus there, as a person's click would.

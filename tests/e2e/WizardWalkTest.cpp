@@ -178,6 +178,9 @@ TEST_F(WizardWalk, WriteProtectedFloppyKeepsTheSheetOpenUntilASaveSucceeds) {
 
     HWND box = App().WaitForDialog("Error");
     EXPECT_EQ(kCannotWriteFloppy, MessageBoxText(box));
+    // Modal to the sheet: Finish cannot be pressed again while the box is up.
+    EXPECT_EQ(Sheet().Window(), GetWindow(box, GW_OWNER));
+    EXPECT_FALSE(IsWindowEnabled(Sheet().Window()));
     EXPECT_TRUE(IsUsable(ChildWithId(box, IDRETRY)));
     Click(ChildWithId(box, IDCANCEL));
     App().WaitUntilGone(box);

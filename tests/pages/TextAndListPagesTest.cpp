@@ -46,7 +46,8 @@ TEST_P(ListPageTest, SelectsFirstItemBeginningWithStoredValueAndStoresItsText) {
     EXPECT_EQ(c.shown, pagetest::TextOf(page.GetDlgItem(IDC_CHOICE)));
     host.Show(1);
     EXPECT_EQ(1, host.ActiveIndex());
-    EXPECT_EQ(c.shown, field);
+    // A value the list cannot show stays as it was.
+    EXPECT_EQ(*c.shown ? c.shown : c.stored, field);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -2,6 +2,8 @@
 
 #include "sheet/FontScaler.h"
 
+#include <utility>
+
 #include "app/AboutDialog.h"
 #include "config/ConfigStore.h"
 #include "framework/DialogTemplate.h"
@@ -13,8 +15,6 @@ namespace {
 constexpr int ID_WIZBACK = 0x3023;
 constexpr int ID_WIZNEXT = 0x3024;
 constexpr int ID_WIZFINISH = 0x3025;
-// The page icon keeps its size whatever the font.
-constexpr int kIconPixels = 32;
 
 int Width(const RECT& r) {
     return r.right - r.left;
@@ -31,6 +31,27 @@ RECT ScreenToClientRect(HWND window, RECT rect) {
 
 void MoveTo(HWND window, const RECT& rect) {
     MoveWindow(window, rect.left, rect.top, Width(rect), Height(rect), TRUE);
+}
+
+int ScreenDpi() {
+    fw::ClientDC screen(nullptr);
+    return GetDeviceCaps(screen, LOGPIXELSY);
+}
+
+bool IsUsable(HWND control) {
+    return control && IsWindowVisible(control) && IsWindowEnabled(control);
+}
+
+bool IsPushButton(HWND control) {
+    const auto code = ::SendMessageA(control, WM_GETDLGCODE, 0, 0);
+    return (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+}
+
+HWND FirstTabStop(HWND page) {
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsUsable(child) && (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP))
+            return child;
+    return nullptr;
 }
 } // namespace
 
@@ -102,6 +123,7 @@ void CVPropertySheet::ReturnToWelcome() {
 
 BOOL CVPropertySheet::ShowPage(int index) {
     const BOOL shown = SetActivePage(index);
+    m_focusPending = m_focusPending || shown;
     PostMessage(WM_RESIZEPAGE);
     return shown;
 }
@@ -140,6 +162,7 @@ void CVPropertySheet::BuildPropPageArray() {
 }
 
 BOOL CVPropertySheet::OnInitDialog() {
+    SetIcons();
     const int active = GetActiveIndex();
     ApplyPageFont(m_hWnd);
     for (int i = 0; i < GetPageCount(); ++i) {
@@ -158,7 +181,19 @@ BOOL CVPropertySheet::OnInitDialog() {
     if (HWND help = GetDlgItem(IDHELP))
         ::SetWindowTextA(help, fw::LoadResourceString(IDS_ABOUT_BUTTON).c_str());
     ::SetWindowTextA(GetDlgItem(IDCANCEL), fw::LoadResourceString(IDS_QUIT_ON_WELCOME).c_str());
+    // The first page gets its focus once the platform has finished setting up.
+    m_focusPending = true;
+    PostMessage(WM_RESIZEPAGE);
     return TRUE;
+}
+
+void CVPropertySheet::SetIcons() {
+    m_pageIconPixels = PageIconPixels(ScreenDpi());
+    m_pageIcon.Load(IDI_APPLICATION_ICON, m_pageIconPixels);
+    m_smallIcon.Load(IDI_APPLICATION_ICON, GetSystemMetrics(SM_CXSMICON));
+    m_largeIcon.Load(IDI_APPLICATION_ICON, GetSystemMetrics(SM_CXICON));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.GetSafeHandle()));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_largeIcon.GetSafeHandle()));
 }
 
 // Scales the window and its children from their font to the page font, about the window's
@@ -202,8 +237,11 @@ void CVPropertySheet::ApplyPageFont(HWND window) {
         RECT scaled{scale.X(rect.left), scale.Y(rect.top), scale.X(rect.right),
                     scale.Y(rect.bottom)};
         if (GetDlgCtrlID(child) == IDC_PAGE_ICON) {
-            scaled.right = scaled.left + kIconPixels;
-            scaled.bottom = scaled.top + kIconPixels;
+            if (m_pageIcon.GetSafeHandle())
+                ::SendMessageA(child, STM_SETICON,
+                               reinterpret_cast<WPARAM>(m_pageIcon.GetSafeHandle()), 0);
+            scaled.right = scaled.left + m_pageIconPixels;
+            scaled.bottom = scaled.top + m_pageIconPixels;
         }
         MoveTo(child, scaled);
     }
@@ -218,7 +256,59 @@ LRESULT CVPropertySheet::OnResizePage() {
     PlaceActivePage();
     const UINT quit = GetActiveIndex() == 0 ? IDS_QUIT_ON_WELCOME : IDS_QUIT;
     ::SetWindowTextA(GetDlgItem(IDCANCEL), fw::LoadResourceString(quit).c_str());
+    if (std::exchange(m_focusPending, false))
+        FocusShownPage();
     return 0;
+}
+
+// The focus goes to the page's first tab stop or, on a page without one, to the wizard button
+// that Enter presses; only that button then shows the default frame. A page that refused to
+// be left keeps its focus (on the control that failed).
+void CVPropertySheet::FocusShownPage() {
+    CVPropertyPage* page = PageAt(GetActiveIndex());
+    if (!page || !page->m_hWnd)
+        return;
+    HWND wizardButton = DefaultWizardButton();
+    if (wizardButton)
+        SendMessage(DM_SETDEFID, static_cast<WPARAM>(GetDlgCtrlID(wizardButton)));
+    HWND target = FirstTabStop(page->m_hWnd);
+    if (!target)
+        target = wizardButton;
+    if (!target)
+        return;
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
+    FrameDefaultButton(page->m_hWnd, EnterButton(target));
+}
+
+// Finish where it is offered, else Next; null on the welcome page.
+HWND CVPropertySheet::DefaultWizardButton() const {
+    for (int id : {ID_WIZFINISH, ID_WIZNEXT})
+        if (HWND button = GetDlgItem(id); IsUsable(button))
+            return button;
+    return nullptr;
+}
+
+// A focused push button takes Enter itself; from any other control Enter presses the sheet's
+// default button.
+HWND CVPropertySheet::EnterButton(HWND focus) const {
+    if (IsPushButton(focus))
+        return focus;
+    const auto defId = static_cast<DWORD>(SendMessage(DM_GETDEFID));
+    return HIWORD(defId) == DC_HASDEFID ? GetDlgItem(LOWORD(defId)) : nullptr;
+}
+
+void CVPropertySheet::FrameDefaultButton(HWND page, HWND enterButton) const {
+    for (HWND parent : {m_hWnd, page})
+        for (HWND child = GetWindow(parent, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            if (!IsPushButton(child))
+                continue;
+            const bool framed =
+                (GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+            if (framed != (child == enterButton))
+                ::SendMessageA(child, BM_SETSTYLE,
+                               child == enterButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+        }
 }
 
 LRESULT CVPropertySheet::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -53,9 +53,21 @@ class CVPropertySheet : public fw::CPropertySheet {
     void ApplyPageFont(HWND window);
     void PlaceActivePage();
     LRESULT OnResizePage();
+    void SetIcons();
+    void FocusShownPage();
+    HWND DefaultWizardButton() const;
+    HWND EnterButton(HWND focus) const;
+    void FrameDefaultButton(HWND page, HWND enterButton) const;
 
     ServerConfig& m_config;
     std::array<std::unique_ptr<CVPropertyPage>, 30> m_pageTable;
     RECT m_pageRect{};
     fw::CFont m_pageFont;
+    // The title bar's, the task bar's and every page's application icon.
+    fw::CIcon m_smallIcon;
+    fw::CIcon m_largeIcon;
+    fw::CIcon m_pageIcon;
+    int m_pageIconPixels = 32;
+    // A page has been shown and is still to get the focus.
+    bool m_focusPending = false;
 };

@@ -2,8 +2,6 @@
 
 #include "sheet/FontScaler.h"
 
-#include <utility>
-
 #include "app/AboutDialog.h"
 #include "config/ConfigStore.h"
 #include "framework/DialogTemplate.h"
@@ -15,6 +13,8 @@ namespace {
 constexpr int ID_WIZBACK = 0x3023;
 constexpr int ID_WIZNEXT = 0x3024;
 constexpr int ID_WIZFINISH = 0x3025;
+// The resize message's wParam when a page has just been shown and is to get the focus.
+constexpr WPARAM kFocusPage = 1;
 
 int Width(const RECT& r) {
     return r.right - r.left;
@@ -123,8 +123,8 @@ void CVPropertySheet::ReturnToWelcome() {
 
 BOOL CVPropertySheet::ShowPage(int index) {
     const BOOL shown = SetActivePage(index);
-    m_focusPending = m_focusPending || shown;
-    PostMessage(WM_RESIZEPAGE);
+    // Posted after the page's wizard buttons: the focus may go to one of them.
+    PostMessage(WM_RESIZEPAGE, shown ? kFocusPage : 0);
     return shown;
 }
 
@@ -182,8 +182,7 @@ BOOL CVPropertySheet::OnInitDialog() {
         ::SetWindowTextA(help, fw::LoadResourceString(IDS_ABOUT_BUTTON).c_str());
     ::SetWindowTextA(GetDlgItem(IDCANCEL), fw::LoadResourceString(IDS_QUIT_ON_WELCOME).c_str());
     // The first page gets its focus once the platform has finished setting up.
-    m_focusPending = true;
-    PostMessage(WM_RESIZEPAGE);
+    PostMessage(WM_RESIZEPAGE, kFocusPage);
     return TRUE;
 }
 
@@ -252,11 +251,11 @@ void CVPropertySheet::PlaceActivePage() {
         MoveTo(page->m_hWnd, m_pageRect);
 }
 
-LRESULT CVPropertySheet::OnResizePage() {
+LRESULT CVPropertySheet::OnResizePage(WPARAM what) {
     PlaceActivePage();
     const UINT quit = GetActiveIndex() == 0 ? IDS_QUIT_ON_WELCOME : IDS_QUIT;
     ::SetWindowTextA(GetDlgItem(IDCANCEL), fw::LoadResourceString(quit).c_str());
-    if (std::exchange(m_focusPending, false))
+    if (what == kFocusPage)
         FocusShownPage();
     return 0;
 }
@@ -313,6 +312,6 @@ void CVPropertySheet::FrameDefaultButton(HWND page, HWND enterButton) const {
 
 LRESULT CVPropertySheet::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_RESIZEPAGE)
-        return OnResizePage();
+        return OnResizePage(wParam);
     return fw::CPropertySheet::WindowProc(msg, wParam, lParam);
 }

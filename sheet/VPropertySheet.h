@@ -52,7 +52,7 @@ class CVPropertySheet : public fw::CPropertySheet {
     void SetIncludedRange(int first, int last, int flag);
     void ApplyPageFont(HWND window);
     void PlaceActivePage();
-    LRESULT OnResizePage();
+    LRESULT OnResizePage(WPARAM what);
     void SetIcons();
     void FocusShownPage();
     HWND DefaultWizardButton() const;
@@ -68,6 +68,4 @@ class CVPropertySheet : public fw::CPropertySheet {
     fw::CIcon m_largeIcon;
     fw::CIcon m_pageIcon;
     int m_pageIconPixels = 32;
-    // A page has been shown and is still to get the focus.
-    bool m_focusPending = false;
 };

@@ -201,10 +201,7 @@ void CVPropertySheet::ApplyPageFont(HWND window) {
     if (!window || !m_pageFont.GetSafeHandle())
         return;
     const auto currentFont = reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
-    FontScaler scale = [&] {
-        fw::ClientDC dc(window);
-        return FontScaler(MeasureFont(dc, currentFont), MeasureFont(dc, m_pageFont));
-    }();
+    const FontScaler scale(MeasureOnce(window, currentFont), MeasureOnce(window, m_pageFont));
 
     RECT frame{}, client{};
     ::GetWindowRect(window, &frame);
@@ -244,6 +241,22 @@ void CVPropertySheet::ApplyPageFont(HWND window) {
         }
         MoveTo(child, scaled);
     }
+}
+
+// Every page has a font of its own from its template, but all are alike: each kind of font is
+// measured once, on the first window that has it.
+FontMeasure CVPropertySheet::MeasureOnce(HWND window, HFONT font) {
+    LOGFONTA description{};
+    if (font)
+        GetObjectA(font, sizeof description, &description);
+    std::string key(reinterpret_cast<const char*>(&description), sizeof description);
+    if (auto known = m_fontMeasures.find(key); known != m_fontMeasures.end())
+        return known->second;
+    fw::ClientDC dc(window);
+    const FontMeasure measured = MeasureFont(dc, font);
+    if (measured.charWidth > 0)
+        m_fontMeasures.emplace(std::move(key), measured);
+    return measured;
 }
 
 void CVPropertySheet::PlaceActivePage() {

@@ -1,5 +1,5 @@
 // Walks the real program by window messages and saves a picture of every page and box an
-// operator meets, cropped from the X display the program draws on. Run by tools/screenshots.sh
+// operator meets, taken from the X display the program draws on. Run by tools/screenshots.sh
 // (which sets the display, the DPI and the Wine prefix):
 //
 //     screenshot_walk.exe <host folder for the PNG files>
@@ -82,6 +82,7 @@ class ScreenshotWalk {
         // F1, as an operator asks for help.
         PressKey(FocusOf(m_sheet->Window()), VK_F1);
         HWND about = m_app->WaitForDialog("About");
+        Activate(about);
         Shoot("about-box", about);
         PressKey(FocusOf(about), VK_ESCAPE);
         m_app->WaitUntilGone(about);
@@ -116,10 +117,8 @@ class ScreenshotWalk {
         grid.OpenEditor(kServerNameRow);
         Shoot("editor-text", m_sheet->Window());
         grid.ClickCaption(kServerNameRow);
-        HWND list = grid.OpenEditor(kSeparatorPageRow);
-        PostMessageA(list, CB_SHOWDROPDOWN, TRUE, 0);
+        grid.OpenEditor(kSeparatorPageRow);
         Shoot("editor-drop-down", m_sheet->Window());
-        PostMessageA(list, CB_SHOWDROPDOWN, FALSE, 0);
         grid.ClickCaption(kSeparatorPageRow);
         grid.OpenEditor(kGatewayRow);
         Shoot("editor-ip-address", m_sheet->Window());
@@ -165,19 +164,18 @@ class ScreenshotWalk {
         WaitUntil([&] { return GetForegroundWindow() == window; }, 2000);
     }
 
-    // The window's rectangle on the display, cut from a picture of the whole display. Pictures
-    // are numbered in the order of the walk.
+    // The window as the X display shows it, found there by its caption (Xvfb leaves some
+    // popups out of a picture of the whole screen). Pictures are numbered in the order of the
+    // walk.
     void Shoot(const std::string& name, HWND window) {
         Sleep(kSettleMs);
-        RECT r{};
-        GetWindowRect(window, &r);
         char number[8];
         std::snprintf(number, sizeof number, "%02d-", ++m_count);
         const std::string file = m_folder + "/" + number + name + ".png";
-        const std::string command =
-            "xwd -root -silent | xwdtopnm | pnmcut " + std::to_string(r.left) + " " +
-            std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
-            std::to_string(r.bottom - r.top) + " | pnmtopng > " + test::ShellQuoted(file);
+        const std::string command = "w=$(xdotool search --onlyvisible --name " +
+                                    test::ShellQuoted("^" + CaptionOf(window) + "$") +
+                                    " | head -1) && xwd -silent -id $w | xwdtopnm | pnmtopng > " +
+                                    test::ShellQuoted(file);
         if (test::RunHostCommand(command) != 0)
             throw DriverError("could not save " + file);
         std::cout << file << std::endl;

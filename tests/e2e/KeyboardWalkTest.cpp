@@ -68,6 +68,21 @@ TEST_F(KeyboardWalk, EnterOnEveryPageReachesTheClosingPageWhoseEnterFinishes) {
                      Floppy().ReadFile(kConfigFile));
 }
 
+TEST_F(KeyboardWalk, BackFromTheEditorPutsFocusAndFrameOnConfigurationWizardAgain) {
+    StartAtWelcome(SampleFloppyFile());
+    Key(VK_TAB);
+    WaitForFocus(Sheet().Control(kEditorButton));
+    ExpectFrameOn(Sheet().Control(kEditorButton));
+    Key(VK_RETURN);
+    Sheet().WaitForPage("Configuration Summary");
+    ExpectFrameOn(Sheet().Button(kFinishButton));
+    Sheet().Press(kBackButton);
+    WaitForWelcomePage();
+    ExpectFrameOn(Sheet().Control(kWizardButton));
+    Key(VK_ESCAPE);
+    ExpectProgramEnds();
+}
+
 TEST_F(KeyboardWalk, F1OnAMiddlePageOpensTheAboutBoxAndEscapeClosesIt) {
     StartAtWelcome(SampleFloppyFile());
     Key(VK_RETURN);

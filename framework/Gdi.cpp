@@ -58,6 +58,19 @@ HFONT CFont::Detach() {
     return std::exchange(m_font, nullptr);
 }
 
+bool CIcon::Load(UINT id, int size) {
+    Destroy();
+    m_icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
+                                           IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    return m_icon != nullptr;
+}
+
+void CIcon::Destroy() {
+    if (m_icon)
+        DestroyIcon(m_icon);
+    m_icon = nullptr;
+}
+
 MemoryBitmapDC::MemoryBitmapDC(int width, int height, HDC compatibleWith) {
     const bool ownScreenDC = compatibleWith == nullptr;
     HDC reference = ownScreenDC ? ::GetDC(nullptr) : compatibleWith;

@@ -32,6 +32,24 @@ class CFont {
     HFONT m_font = nullptr;
 };
 
+// An icon the object owns (or none), loaded at one size. Move-only.
+class CIcon {
+  public:
+    CIcon() = default;
+    ~CIcon() { Destroy(); }
+    CIcon(const CIcon&) = delete;
+    CIcon& operator=(const CIcon&) = delete;
+
+    // The module's icon resource id at size x size pixels (the nearest image, scaled if none
+    // fits).
+    bool Load(UINT id, int size);
+    void Destroy();
+    HICON GetSafeHandle() const { return m_icon; }
+
+  private:
+    HICON m_icon = nullptr;
+};
+
 // Selects an object into a device context for the guard's lifetime.
 class SelectObjectGuard {
   public:

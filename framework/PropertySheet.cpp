@@ -6,6 +6,19 @@
 
 namespace fw {
 
+namespace {
+// Posted by the help key to the sheet it belongs to.
+constexpr UINT WM_HELPKEY = WM_APP + 0x3FFF;
+// Posted by the system for a typed F1 (not in the SDK headers).
+constexpr UINT WM_KEYF1 = 0x004D;
+// The sheet whose help key is installed on this thread (the innermost one).
+thread_local CPropertySheet* t_helpSheet = nullptr;
+
+bool IsInside(HWND window, HWND sheet) {
+    return window == sheet || IsChild(sheet, window);
+}
+} // namespace
+
 CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId) {
     m_psp.dwSize = sizeof m_psp;
     m_psp.dwFlags = PSP_HASHELP;
@@ -142,9 +155,38 @@ int CPropertySheet::GetActiveIndex() const {
 
 void CPropertySheet::WinHelp(DWORD_PTR, UINT) {}
 
+void CPropertySheet::HelpKey::Install(CPropertySheet& sheet) {
+    if (m_hook)
+        return;
+    m_hook = SetWindowsHookExA(WH_GETMESSAGE, Hook, nullptr, GetCurrentThreadId());
+    if (m_hook)
+        m_outerSheet = std::exchange(t_helpSheet, &sheet);
+}
+
+void CPropertySheet::HelpKey::Remove() {
+    if (!m_hook)
+        return;
+    UnhookWindowsHookEx(std::exchange(m_hook, nullptr));
+    t_helpSheet = m_outerSheet;
+}
+
+LRESULT CALLBACK CPropertySheet::HelpKey::Hook(int code, WPARAM wParam, LPARAM lParam) {
+    auto& msg = *reinterpret_cast<MSG*>(lParam);
+    // WM_KEYF1, on its way to WM_HELP, follows a typed F1 whose key has asked for help already.
+    const bool f1 = (msg.message == WM_KEYDOWN && msg.wParam == VK_F1) || msg.message == WM_KEYF1;
+    if (code == HC_ACTION && wParam == PM_REMOVE && f1 && t_helpSheet &&
+        IsInside(msg.hwnd, t_helpSheet->m_hWnd)) {
+        if (msg.message == WM_KEYDOWN)
+            t_helpSheet->PostMessage(WM_HELPKEY);
+        msg.message = WM_NULL;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 LRESULT CPropertySheet::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_INITDIALOG: {
+        m_helpKey.Install(*this);
         const LRESULT result = Default();
         OnInitDialog();
         // comctl32 has placed the focus itself.
@@ -157,6 +199,12 @@ LRESULT CPropertySheet::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_HELP:
         WinHelp(0, HELP_CONTEXT);
         return TRUE;
+    case WM_HELPKEY:
+        WinHelp(0, HELP_CONTEXT);
+        return 0;
+    case WM_NCDESTROY:
+        m_helpKey.Remove();
+        break;
     default:
         break;
     }

@@ -97,6 +97,24 @@ class CPropertySheet : public CWnd {
     const std::vector<PROPSHEETPAGEA>& PageDescriptions() const { return m_pageDescs; }
 
   private:
+    // While the sheet window exists, F1 in any window of the sheet is a help request, as the
+    // Help button is: the key, typed or posted, is taken from the thread's queue before any
+    // control sees it, and WinHelp runs from the sheet's own message.
+    class HelpKey {
+      public:
+        HelpKey() = default;
+        ~HelpKey() { Remove(); }
+        HelpKey(const HelpKey&) = delete;
+        HelpKey& operator=(const HelpKey&) = delete;
+        void Install(CPropertySheet& sheet);
+        void Remove();
+
+      private:
+        static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+        HHOOK m_hook = nullptr;
+        CPropertySheet* m_outerSheet = nullptr;
+    };
+
     INT_PTR Run(DWORD extraFlags, HWND parent);
 
     std::string m_caption;
@@ -104,6 +122,7 @@ class CPropertySheet : public CWnd {
     UINT m_startPage;
     std::vector<CPropertyPage*> m_pages;
     std::vector<PROPSHEETPAGEA> m_pageDescs;
+    HelpKey m_helpKey;
 };
 
 } // namespace fw

@@ -9,3 +9,8 @@ FontMeasure MeasureFont(HDC dc, HFONT font) {
         return {0, 0};
     return {metrics.tmAveCharWidth, metrics.tmHeight + metrics.tmExternalLeading};
 }
+
+int PageIconPixels(int dpi) {
+    constexpr int kPixelsAt96 = 32;
+    return dpi > 0 ? MulDiv(kPixelsAt96, dpi, 96) : kPixelsAt96;
+}

@@ -9,6 +9,9 @@ struct FontMeasure {
     int lineHeight;
 };
 
+// The page icon's side in pixels at a display's dots per inch: 32 at 96, growing with the DPI.
+int PageIconPixels(int dpi);
+
 // The measure of a font in a device context (the context's own font when font is null).
 FontMeasure MeasureFont(HDC dc, HFONT font);
 

@@ -13,8 +13,8 @@ namespace {
 constexpr int ID_WIZBACK = 0x3023;
 constexpr int ID_WIZNEXT = 0x3024;
 constexpr int ID_WIZFINISH = 0x3025;
-// The page icon keeps its size whatever the font.
-constexpr int kIconPixels = 32;
+// The resize message's wParam when a page has just been shown and is to get the focus.
+constexpr WPARAM kFocusPage = 1;
 
 int Width(const RECT& r) {
     return r.right - r.left;
@@ -31,6 +31,27 @@ RECT ScreenToClientRect(HWND window, RECT rect) {
 
 void MoveTo(HWND window, const RECT& rect) {
     MoveWindow(window, rect.left, rect.top, Width(rect), Height(rect), TRUE);
+}
+
+int ScreenDpi() {
+    fw::ClientDC screen(nullptr);
+    return GetDeviceCaps(screen, LOGPIXELSY);
+}
+
+bool IsUsable(HWND control) {
+    return control && IsWindowVisible(control) && IsWindowEnabled(control);
+}
+
+bool IsPushButton(HWND control) {
+    const auto code = ::SendMessageA(control, WM_GETDLGCODE, 0, 0);
+    return (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+}
+
+HWND FirstTabStop(HWND page) {
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsUsable(child) && (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP))
+            return child;
+    return nullptr;
 }
 } // namespace
 
@@ -102,7 +123,8 @@ void CVPropertySheet::ReturnToWelcome() {
 
 BOOL CVPropertySheet::ShowPage(int index) {
     const BOOL shown = SetActivePage(index);
-    PostMessage(WM_RESIZEPAGE);
+    // Posted after the page's wizard buttons: the focus may go to one of them.
+    PostMessage(WM_RESIZEPAGE, shown ? kFocusPage : 0);
     return shown;
 }
 
@@ -140,6 +162,7 @@ void CVPropertySheet::BuildPropPageArray() {
 }
 
 BOOL CVPropertySheet::OnInitDialog() {
+    SetIcons();
     const int active = GetActiveIndex();
     ApplyPageFont(m_hWnd);
     for (int i = 0; i < GetPageCount(); ++i) {
@@ -158,7 +181,18 @@ BOOL CVPropertySheet::OnInitDialog() {
     if (HWND help = GetDlgItem(IDHELP))
         ::SetWindowTextA(help, fw::LoadResourceString(IDS_ABOUT_BUTTON).c_str());
     ::SetWindowTextA(GetDlgItem(IDCANCEL), fw::LoadResourceString(IDS_QUIT_ON_WELCOME).c_str());
+    // The first page gets its focus once the platform has finished setting up.
+    PostMessage(WM_RESIZEPAGE, kFocusPage);
     return TRUE;
+}
+
+void CVPropertySheet::SetIcons() {
+    m_pageIconPixels = PageIconPixels(ScreenDpi());
+    m_pageIcon.Load(IDI_APPLICATION_ICON, m_pageIconPixels);
+    m_smallIcon.Load(IDI_APPLICATION_ICON, GetSystemMetrics(SM_CXSMICON));
+    m_largeIcon.Load(IDI_APPLICATION_ICON, GetSystemMetrics(SM_CXICON));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.GetSafeHandle()));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_largeIcon.GetSafeHandle()));
 }
 
 // Scales the window and its children from their font to the page font, about the window's
@@ -167,10 +201,7 @@ void CVPropertySheet::ApplyPageFont(HWND window) {
     if (!window || !m_pageFont.GetSafeHandle())
         return;
     const auto currentFont = reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
-    FontScaler scale = [&] {
-        fw::ClientDC dc(window);
-        return FontScaler(MeasureFont(dc, currentFont), MeasureFont(dc, m_pageFont));
-    }();
+    const FontScaler scale(MeasureOnce(window, currentFont), MeasureOnce(window, m_pageFont));
 
     RECT frame{}, client{};
     ::GetWindowRect(window, &frame);
@@ -202,11 +233,30 @@ void CVPropertySheet::ApplyPageFont(HWND window) {
         RECT scaled{scale.X(rect.left), scale.Y(rect.top), scale.X(rect.right),
                     scale.Y(rect.bottom)};
         if (GetDlgCtrlID(child) == IDC_PAGE_ICON) {
-            scaled.right = scaled.left + kIconPixels;
-            scaled.bottom = scaled.top + kIconPixels;
+            if (m_pageIcon.GetSafeHandle())
+                ::SendMessageA(child, STM_SETICON,
+                               reinterpret_cast<WPARAM>(m_pageIcon.GetSafeHandle()), 0);
+            scaled.right = scaled.left + m_pageIconPixels;
+            scaled.bottom = scaled.top + m_pageIconPixels;
         }
         MoveTo(child, scaled);
     }
+}
+
+// Every page has a font of its own from its template, but all are alike: each kind of font is
+// measured once, on the first window that has it.
+FontMeasure CVPropertySheet::MeasureOnce(HWND window, HFONT font) {
+    LOGFONTA description{};
+    if (font)
+        GetObjectA(font, sizeof description, &description);
+    std::string key(reinterpret_cast<const char*>(&description), sizeof description);
+    if (auto known = m_fontMeasures.find(key); known != m_fontMeasures.end())
+        return known->second;
+    fw::ClientDC dc(window);
+    const FontMeasure measured = MeasureFont(dc, font);
+    if (measured.charWidth > 0)
+        m_fontMeasures.emplace(std::move(key), measured);
+    return measured;
 }
 
 void CVPropertySheet::PlaceActivePage() {
@@ -214,15 +264,67 @@ void CVPropertySheet::PlaceActivePage() {
         MoveTo(page->m_hWnd, m_pageRect);
 }
 
-LRESULT CVPropertySheet::OnResizePage() {
+LRESULT CVPropertySheet::OnResizePage(WPARAM what) {
     PlaceActivePage();
     const UINT quit = GetActiveIndex() == 0 ? IDS_QUIT_ON_WELCOME : IDS_QUIT;
     ::SetWindowTextA(GetDlgItem(IDCANCEL), fw::LoadResourceString(quit).c_str());
+    if (what == kFocusPage)
+        FocusShownPage();
     return 0;
+}
+
+// The focus goes to the page's first tab stop or, on a page without one, to the wizard button
+// that Enter presses; only that button then shows the default frame. A page that refused to
+// be left keeps its focus (on the control that failed).
+void CVPropertySheet::FocusShownPage() {
+    CVPropertyPage* page = PageAt(GetActiveIndex());
+    if (!page || !page->m_hWnd)
+        return;
+    HWND wizardButton = DefaultWizardButton();
+    if (wizardButton)
+        SendMessage(DM_SETDEFID, static_cast<WPARAM>(GetDlgCtrlID(wizardButton)));
+    HWND target = FirstTabStop(page->m_hWnd);
+    if (!target)
+        target = wizardButton;
+    if (!target)
+        return;
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
+    FrameDefaultButton(page->m_hWnd, EnterButton(target));
+}
+
+// Finish where it is offered, else Next; null on the welcome page.
+HWND CVPropertySheet::DefaultWizardButton() const {
+    for (int id : {ID_WIZFINISH, ID_WIZNEXT})
+        if (HWND button = GetDlgItem(id); IsUsable(button))
+            return button;
+    return nullptr;
+}
+
+// A focused push button takes Enter itself; from any other control Enter presses the sheet's
+// default button.
+HWND CVPropertySheet::EnterButton(HWND focus) const {
+    if (IsPushButton(focus))
+        return focus;
+    const auto defId = static_cast<DWORD>(SendMessage(DM_GETDEFID));
+    return HIWORD(defId) == DC_HASDEFID ? GetDlgItem(LOWORD(defId)) : nullptr;
+}
+
+void CVPropertySheet::FrameDefaultButton(HWND page, HWND enterButton) const {
+    for (HWND parent : {m_hWnd, page})
+        for (HWND child = GetWindow(parent, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            if (!IsPushButton(child))
+                continue;
+            const bool framed =
+                (GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+            if (framed != (child == enterButton))
+                ::SendMessageA(child, BM_SETSTYLE,
+                               child == enterButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+        }
 }
 
 LRESULT CVPropertySheet::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_RESIZEPAGE)
-        return OnResizePage();
+        return OnResizePage(wParam);
     return fw::CPropertySheet::WindowProc(msg, wParam, lParam);
 }

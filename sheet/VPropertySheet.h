@@ -4,11 +4,14 @@
 // gives the sheet and its pages the font of the first page's template; and answers every help
 // request with the About box.
 #include <array>
+#include <map>
 #include <memory>
+#include <string>
 
 #include "config/ServerConfig.h"
 #include "framework/Gdi.h"
 #include "framework/PropertySheet.h"
+#include "sheet/FontScaler.h"
 #include "sheet/VPropertyPage.h"
 
 // Posted by the sheet to itself to place a newly shown page.
@@ -51,11 +54,24 @@ class CVPropertySheet : public fw::CPropertySheet {
     void AddVPage(std::unique_ptr<CVPropertyPage> page);
     void SetIncludedRange(int first, int last, int flag);
     void ApplyPageFont(HWND window);
+    FontMeasure MeasureOnce(HWND window, HFONT font);
     void PlaceActivePage();
-    LRESULT OnResizePage();
+    LRESULT OnResizePage(WPARAM what);
+    void SetIcons();
+    void FocusShownPage();
+    HWND DefaultWizardButton() const;
+    HWND EnterButton(HWND focus) const;
+    void FrameDefaultButton(HWND page, HWND enterButton) const;
 
     ServerConfig& m_config;
     std::array<std::unique_ptr<CVPropertyPage>, 30> m_pageTable;
     RECT m_pageRect{};
     fw::CFont m_pageFont;
+    // The title bar's, the task bar's and every page's application icon.
+    fw::CIcon m_smallIcon;
+    fw::CIcon m_largeIcon;
+    fw::CIcon m_pageIcon;
+    int m_pageIconPixels = 32;
+    // Measures of the fonts met in the font pass, by their description.
+    std::map<std::string, FontMeasure> m_fontMeasures;
 };

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks under Wine: the store (load and save), the grid's painting
-# and the program's start-up beside a bare dialog program. Figures only; nothing fails on them.
+# and the program's start-up beside a bare dialog program and an empty 17-page wizard.
+# Figures only; nothing fails on them.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 ensure_packages "${BUILD_PACKAGES[@]}"

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the application icon (a colour printer taking in a sheet with cyan, magenta and
-yellow bands) and writes resources/varda.ico: 32x32 in 16 colours, 32x32 in 256 colours and
-16x16 in 16 colours. Standard library only; the build uses the committed .ico, not this script.
+yellow bands) and writes resources/varda.ico: 32x32 in 16 colours, 32x32 in 256 colours,
+16x16 in 16 colours, and 48x48 and 64x64 in 256 colours for the page icon at 144 and 192 DPI. Standard library only; the build uses the committed .ico, not this script.
 
     python3 tools/make_icon.py [output.ico]
 """
@@ -118,7 +118,7 @@ def main():
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     target = sys.argv[1] if len(sys.argv) > 1 else os.path.join(root, "resources", "varda.ico")
     images = [(size, bits, dib(draw(size, shaded=bits == 8), bits))
-              for size, bits in ((32, 4), (32, 8), (16, 4))]
+              for size, bits in ((32, 4), (32, 8), (16, 4), (48, 8), (64, 8))]
     with open(target, "wb") as f:
         f.write(icon_file(images))
 

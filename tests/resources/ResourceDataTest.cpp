@@ -81,7 +81,7 @@ TEST_F(DropDownLists, APageWithoutAListGetsNoItems) {
     EXPECT_EQ(0, resources::FillDropDownList(page.get(), IDD_SERVER_NAME));
 }
 
-TEST(ApplicationIcon, HoldsThirtyTwoIn16And256ColoursAndSixteenIn16) {
+TEST(ApplicationIcon, HoldsThirtyTwoSixteenAndThePageIconsLargerSizes) {
     // The group directory: a 6-byte header, then 14-byte entries.
     const test::ResourceBytes group =
         test::FindResourceBytes(MAKEINTRESOURCEA(IDI_APPLICATION_ICON), RT_GROUP_ICON);
@@ -90,7 +90,7 @@ TEST(ApplicationIcon, HoldsThirtyTwoIn16And256ColoursAndSixteenIn16) {
         return static_cast<unsigned>(group.data[at] | group.data[at + 1] << 8);
     };
     const unsigned count = word(4);
-    ASSERT_EQ(3u, count);
+    ASSERT_EQ(5u, count);
     ASSERT_GE(group.size, 6u + 14u * count);
     std::vector<std::string> images;
     for (size_t i = 0; i < count; ++i) {
@@ -99,9 +99,11 @@ TEST(ApplicationIcon, HoldsThirtyTwoIn16And256ColoursAndSixteenIn16) {
         images.push_back(std::to_string(entry[0]) + "x" + std::to_string(entry[1]) + " " +
                          std::to_string(colours));
     }
-    EXPECT_EQ((std::vector<std::string>{"32x32 16", "32x32 256", "16x16 16"}), images);
+    EXPECT_EQ(
+        (std::vector<std::string>{"32x32 16", "32x32 256", "16x16 16", "48x48 256", "64x64 256"}),
+        images);
 
-    for (int size : {16, 32}) {
+    for (int size : {16, 32, 48, 64}) {
         const HANDLE icon =
             LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APPLICATION_ICON),
                        IMAGE_ICON, size, size, LR_DEFAULTCOLOR);
@@ -154,12 +156,21 @@ TEST(VersionRecord, NamesTheProductAndItsVersions) {
         EXPECT_EQ(expected.text, VersionValue(info, block + std::string(expected.key)));
 }
 
-TEST(Manifest, RunsAsInvokerWithTheClassicControls) {
-    const test::ResourceBytes manifest =
-        test::FindResourceBytes(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
-    ASSERT_NE(nullptr, manifest.data);
-    const std::string text(reinterpret_cast<const char*>(manifest.data), manifest.size);
-    EXPECT_NE(std::string::npos, text.find("level=\"asInvoker\""));
+// Read from the built program itself, which carries the same resources as this suite.
+TEST(Manifest, RunsAsInvokerSystemDpiAwareOnWindows7To11WithTheClassicControls) {
+    HMODULE program = LoadLibraryExA(VARDA_CONFIG_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(nullptr, program) << VARDA_CONFIG_EXE;
+    HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    ASSERT_NE(nullptr, found);
+    const std::string text(static_cast<const char*>(LockResource(LoadResource(program, found))),
+                           SizeofResource(program, found));
+    FreeLibrary(program);
+    for (const char* entry : {"level=\"asInvoker\"", ">true</dpiAware>", ">system</dpiAwareness>",
+                              "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",  // Windows 7
+                              "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",  // 8
+                              "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",  // 8.1
+                              "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) // 10 and 11
+        EXPECT_NE(std::string::npos, text.find(entry)) << entry;
     EXPECT_EQ(std::string::npos, text.find("Common-Controls"));
 }
 

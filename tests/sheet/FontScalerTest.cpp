@@ -20,6 +20,14 @@ TEST(FontScaler, AFontThatCannotBeMeasuredLeavesValuesAsTheyAre) {
     EXPECT_EQ(100, FontScaler({6, 13}, {0, 0}).Y(100));
 }
 
+TEST(PageIcon, GrowsWithTheDisplaysDpiFrom32At96) {
+    EXPECT_EQ(32, PageIconPixels(96));
+    EXPECT_EQ(40, PageIconPixels(120));
+    EXPECT_EQ(48, PageIconPixels(144));
+    EXPECT_EQ(64, PageIconPixels(192));
+    EXPECT_EQ(32, PageIconPixels(0)) << "a DPI that cannot be read";
+}
+
 TEST(FontScaler, MeasuresRealFontsAndNothingWithoutAContext) {
     fw::MemoryBitmapDC dc(8, 8);
     fw::CFont font;

@@ -9,6 +9,7 @@
 #include "config/ConfigStore.h"
 #include "controls/ipaddr/IPAddrCtl.h"
 #include "resources/resource.h"
+#include "sheet/FontScaler.h"
 #include "sheet/VPropertySheet.h"
 #include "support/FloppyDrive.h"
 #include "support/MessageBoxRecorder.h"
@@ -270,14 +271,17 @@ TEST_F(SheetTest, FinishThatCouldNotWriteKeepsTheSheetOpenForAnotherTry) {
               m_floppy.ReadFile("dp.ini").value_or("").find("pq0=Kept_queue\r\n"));
 }
 
-TEST_F(SheetTest, FontPassKeepsEveryPageIconAt32Pixels) {
+TEST_F(SheetTest, FontPassGivesEveryPageIconTheSizeOfTheDisplaysDpi) {
+    HDC screen = GetDC(nullptr);
+    const int pixels = PageIconPixels(GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
     for (int index = 0; index < m_sheet.GetPageCount(); ++index) {
         HWND icon = GetDlgItem(m_sheet.PageAt(index)->m_hWnd, IDC_PAGE_ICON);
         ASSERT_NE(nullptr, icon) << "page " << index;
         RECT rect{};
         GetWindowRect(icon, &rect);
-        EXPECT_EQ(32, rect.right - rect.left) << "page " << index;
-        EXPECT_EQ(32, rect.bottom - rect.top) << "page " << index;
+        EXPECT_EQ(pixels, rect.right - rect.left) << "page " << index;
+        EXPECT_EQ(pixels, rect.bottom - rect.top) << "page " << index;
     }
 }
 

@@ -30,7 +30,6 @@ constexpr int kIpAddress = 1011;
 constexpr int kGridId = 1001;
 constexpr int kGridRows = 27;
 constexpr int kServerNameRow = 1;
-constexpr int kGatewayRow = 8;
 constexpr int kSeparatorPageRow = 9;
 // Gives the program's drawing time to reach the display.
 constexpr DWORD kSettleMs = 400;
@@ -113,16 +112,28 @@ class ScreenshotWalk {
         Activate(m_sheet->Window());
         Click(m_sheet->Control(kEditorButton));
         ShootPage("editor", "Configuration Summary");
-        EditorGrid grid(m_sheet->Control(kGridId), kGridRows);
-        grid.OpenEditor(kServerNameRow);
-        Shoot("editor-text", m_sheet->Window());
-        grid.ClickCaption(kServerNameRow);
-        grid.OpenEditor(kSeparatorPageRow);
-        Shoot("editor-drop-down", m_sheet->Window());
-        grid.ClickCaption(kSeparatorPageRow);
-        grid.OpenEditor(kGatewayRow);
-        Shoot("editor-ip-address", m_sheet->Window());
-        grid.ClickCaption(kGatewayRow);
+        // By keys, as the README tells: Tab to the grid, Down to the row, Enter for its editor.
+        const HWND gridWindow = m_sheet->Control(kGridId);
+        EditorGrid grid(gridWindow, kGridRows);
+        for (int i = 0; i < 12 && FocusOf(gridWindow) != gridWindow; ++i) {
+            const HWND before = FocusOf(gridWindow);
+            PressKeys(gridWindow, {VK_TAB});
+            WaitUntil([&] { return FocusOf(gridWindow) != before; }, 2000);
+        }
+        PressKeys(gridWindow, {VK_DOWN, VK_DOWN});
+        Shoot("editor-current-row", m_sheet->Window());
+        for (const auto& [name, keys] :
+             {std::pair<const char*, std::vector<UINT>>{"editor-text", {VK_UP, VK_UP}},
+              {"editor-drop-down", std::vector<UINT>(kSeparatorPageRow - kServerNameRow, VK_DOWN)},
+              {"editor-ip-address", {VK_UP}}}) {
+            std::vector<UINT> open = keys;
+            open.push_back(VK_RETURN);
+            PressKeys(gridWindow, open);
+            const HWND editor = grid.WaitForEditor();
+            Shoot(name, m_sheet->Window());
+            PressKeys(editor, {VK_ESCAPE});
+            grid.WaitForEditorClosed();
+        }
         Quit();
     }
 

@@ -438,8 +438,13 @@ LRESULT PropertyGrid::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return OnGetDlgCode(reinterpret_cast<const MSG*>(lParam));
     case WM_KEYDOWN:
         return OnKeyDown(static_cast<UINT>(wParam)) ? 0 : Default();
-    case WM_SYSKEYDOWN:
-        return OnSysKeyDown(static_cast<UINT>(wParam)) ? 0 : Default();
+    case WM_SYSKEYDOWN: {
+        // The default handling sees every chord too: that is how it tells Alt held for a chord
+        // from Alt tapped for the menu, which would otherwise open when Alt is let go.
+        const bool handled = OnSysKeyDown(static_cast<UINT>(wParam));
+        const LRESULT result = Default();
+        return handled ? 0 : result;
+    }
     case WM_CHAR:
         return OnChar(static_cast<UINT>(wParam)) ? 0 : Default();
     case WM_MOUSEWHEEL:

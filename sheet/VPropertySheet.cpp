@@ -239,7 +239,10 @@ void CVPropertySheet::ApplyPageFont(HWND window) {
             scaled.right = scaled.left + m_pageIconPixels;
             scaled.bottom = scaled.top + m_pageIconPixels;
         }
-        MoveTo(child, scaled);
+        // Fonts that measure alike leave most controls where they are: no move for those,
+        // which is a round of window messages saved for every control of every page.
+        if (!EqualRect(&scaled, &rect))
+            MoveTo(child, scaled);
     }
 }
 

@@ -212,8 +212,10 @@ void PressKeys(HWND window, const std::vector<UINT>& virtualKeys) {
 }
 
 void PressChord(HWND window, UINT modifier, UINT virtualKey) {
+    // Let go in a quick hand's order, the modifier first: the key's release then no longer
+    // reaches the window with the modifier, as a held chord's would.
     SendKeys(window, {KeyInput(modifier, false), KeyInput(virtualKey, false),
-                      KeyInput(virtualKey, true), KeyInput(modifier, true)});
+                      KeyInput(modifier, true), KeyInput(virtualKey, true)});
 }
 
 void TypeOnKeyboard(HWND window, const std::string& text) {

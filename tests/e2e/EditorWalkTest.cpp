@@ -28,16 +28,6 @@ class EditorWalk : public ProgramWalk {
         EXPECT_EQ("Back Finish", Sheet().WaitForButtons("Back Finish"));
         return EditorGrid(Sheet().Control(kGridId), kRowCount);
     }
-
-    // Presses Tab until the window has the focus.
-    void TabTo(HWND window) {
-        for (int i = 0; i < 12 && FocusOf(window) != window; ++i) {
-            const HWND before = FocusOf(window);
-            PressKeys(window, {VK_TAB});
-            WaitUntil([&] { return FocusOf(window) != before; }, 2000);
-        }
-        WaitForFocus(window);
-    }
 };
 
 // One edit by keys: keys on the grid (and Alt+Down), characters, keys in the editor that

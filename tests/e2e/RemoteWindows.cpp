@@ -235,6 +235,15 @@ void TypeOnKeyboard(HWND window, const std::string& text) {
     SendKeys(window, inputs);
 }
 
+void TabTo(HWND window) {
+    for (int i = 0; i < 12 && FocusOf(window) != window; ++i) {
+        const HWND before = FocusOf(window);
+        PressKeys(window, {VK_TAB});
+        WaitUntil([&] { return FocusOf(window) != before; }, 2000);
+    }
+    WaitForFocus(window);
+}
+
 void TurnWheel(HWND window, int notches) {
     RECT rect{};
     GetWindowRect(window, &rect);

@@ -62,6 +62,8 @@ void PressKeys(HWND window, const std::vector<UINT>& virtualKeys);
 void PressChord(HWND window, UINT modifier, UINT virtualKey);
 // Text typed on the keyboard, key by key (Shift where the character needs it).
 void TypeOnKeyboard(HWND window, const std::string& text);
+// Tab pressed until window has the focus (a dozen at most); throws when it never gets it.
+void TabTo(HWND window);
 // Wheel notches at a window, as the system hands them to the focused one (positive turns away
 // from the operator, scrolling up).
 void TurnWheel(HWND window, int notches);

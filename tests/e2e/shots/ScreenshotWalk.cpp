@@ -115,11 +115,7 @@ class ScreenshotWalk {
         // By keys, as the README tells: Tab to the grid, Down to the row, Enter for its editor.
         const HWND gridWindow = m_sheet->Control(kGridId);
         EditorGrid grid(gridWindow, kGridRows);
-        for (int i = 0; i < 12 && FocusOf(gridWindow) != gridWindow; ++i) {
-            const HWND before = FocusOf(gridWindow);
-            PressKeys(gridWindow, {VK_TAB});
-            WaitUntil([&] { return FocusOf(gridWindow) != before; }, 2000);
-        }
+        TabTo(gridWindow);
         PressKeys(gridWindow, {VK_DOWN, VK_DOWN});
         Shoot("editor-current-row", m_sheet->Window());
         for (const auto& [name, keys] :
